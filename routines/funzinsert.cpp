@@ -1,0 +1,4 @@
+#include "algorithms.hpp"
+#include "ordina.h"
+
+void funzinsert(float *a, int n) { insertion(a, n); }
