@@ -1,0 +1,42 @@
+/* A C program that uses one object module alone, built once per module
+ * (USE_<routine> names it) with the C compiler and linked with nothing else of the
+ * project. It prints what the routine left, so that tests can check it. */
+#include "ordina.h"
+
+#include <stdio.h>
+
+static inline void print_reals(const float *a, int n) {
+    for (int i = 0; i < n; i++)
+        printf("[%g]", a[i]);
+    printf("\n");
+}
+
+int main(void) {
+    float reals[3] = {2.5f, -1.0f, 0.25f};
+    int ints[2] = {3, -1};
+    (void)reals;
+    (void)ints;
+#if defined(USE_bubble)
+    bubble(reals, 3);
+    print_reals(reals, 3);
+#elif defined(USE_SeqSel)
+    SeqSel(reals, 3);
+    print_reals(reals, 3);
+#elif defined(USE_funzinsert)
+    funzinsert(reals, 3);
+    print_reals(reals, 3);
+#elif defined(USE_leggiArr)
+    leggiArr(reals, 2);
+    print_reals(reals, 3);
+#elif defined(USE_letval)
+    letval(reals, 2);
+    print_reals(reals, 3);
+#elif defined(USE_letdim)
+    printf("[%d]\n", letdim());
+#elif defined(USE_scrivi)
+    scrivi(ints, 2);
+    scrivi(ints, 0);
+    scrivi(ints, -5);
+#endif
+    return 0;
+}
