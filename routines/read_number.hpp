@@ -33,10 +33,9 @@ inline bool is_separator(int c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-// Reads the next token into buf (NUL-terminated) and returns its length, or
-// -1 when it does not fit. The separator after it stays unread. What was
-// written so far is shown before the program waits for the user.
-inline int next_token(char *buf) {
+// Shows what was written so far, skips separators and gives the first
+// character of the next token; the end of the input ends the program.
+inline int token_start() {
     fflush(stdout);
     int c;
     do
@@ -44,6 +43,14 @@ inline int next_token(char *buf) {
     while (c != EOF && is_separator(c));
     if (c == EOF)
         end_of_input();
+    return c;
+}
+
+// Reads the next token into buf (NUL-terminated) and returns its length, or
+// -1 when it does not fit. The separator after it stays unread. What was
+// written so far is shown before the program waits for the user.
+inline int next_token(char *buf) {
+    int c = token_start();
     int len = 0;
     bool too_long = false;
     while (c != EOF && !is_separator(c)) {
