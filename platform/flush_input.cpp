@@ -1,0 +1,12 @@
+#include "flush_input.h"
+
+#include <stdio.h>
+#include <stdio_ext.h>
+#include <termios.h>
+#include <unistd.h>
+
+void flush_input(void) {
+    __fpurge(stdin);
+    if (isatty(STDIN_FILENO))
+        tcflush(STDIN_FILENO, TCIFLUSH);
+}
