@@ -1,0 +1,103 @@
+// The line-mode programs and the object modules' C programs, run as built
+// with their input piped in: standard output byte for byte, exit status.
+#include "piped.hpp"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+struct Case {
+    const char *program; // in the programs' folder, or tests/ for the module users
+    std::string input;
+    std::string out;
+    int status;
+};
+
+const std::string bin = ORDINA_BIN_DIR "/";
+const std::string tests = ORDINA_TESTS_DIR "/";
+const std::string dim_int = "Inserisci la dimensione dell'array: ";
+const std::string end_message = "Fine dell'input.\n";
+
+void check(const std::string &path, const Case &k) {
+    SCOPED_TRACE(testing::Message() << k.program << " given \"" << k.input.substr(0, 40) << "\"");
+    harness::Run r = harness::run_piped(path, {}, k.input);
+    EXPECT_EQ(r.out, k.out);
+    EXPECT_EQ(r.term_signal, 0);
+    EXPECT_EQ(r.exit_status, k.status);
+    EXPECT_EQ(r.err, k.status == 2 ? end_message : "");
+}
+
+TEST(LinePrograms, DialoguesByteForByte) {
+    const std::string big(1 << 20, '7');
+    const Case cases[] = {
+        {"sort_int", "0\n3\n5 2 9\n", dim_int + dim_int + "1) 2) 3) 2\n5\n9\n", 1},
+        {"sort_int", "101\n1\n-7\n", dim_int + dim_int + "1) -7\n", 1},
+        {"sort_int", "3 -1 0 -7 2", dim_int + "1) 2) 3) -7\n-1\n0\n", 1},
+        // A bad token costs the rest of its line and the same question again.
+        {"sort_int", "abc 2\n2\n4 x 5\n1\n", dim_int + dim_int + "1) 2) 2) 1\n4\n", 1},
+        {"sort_int", "12abc\n99999999999\n2147483648\n1\n-2147483648\n",
+         dim_int + dim_int + dim_int + dim_int + "1) -2147483648\n", 1},
+        {"sort_int", big + "\n1\n4\n", dim_int + dim_int + "1) 4\n", 1},
+        {"sort_int", std::string("\0\0\n1\n\0 6\n8", 10), dim_int + dim_int + "1) 1) 8\n", 1},
+        // The end of the input at any read.
+        {"sort_int", "", dim_int, 2},
+        {"sort_int", "3\n1 2\n", dim_int + "1) 2) 3) ", 2},
+        {"sort_int", "1\nabc", dim_int + "1) 1) ", 2},
+
+        {"sort_real", "2\n2.5\n1.25\n", "inserire la dim:Inserire A[1]: Inserire A[2]: 1.25\n2.5\n",
+         0},
+        {"sort_real", "3\n3,5 -0.5 1e3\n",
+         "inserire la dim:Inserire A[1]: Inserire A[2]: Inserire A[3]: -0.5\n3.5\n1000\n", 0},
+        {"sort_real", "1\nnan\ninf\n1e99\n0x\n2\n",
+         "inserire la dim:Inserire A[1]: Inserire A[1]: Inserire A[1]: Inserire A[1]: "
+         "Inserire A[1]: 2\n",
+         0},
+        // Taken as typed down to 0 and below, but never beyond the array.
+        {"sort_real", "101\n0\n", "inserire la dim:inserire la dim:", 0},
+        {"sort_real", "-3\n", "inserire la dim:", 0},
+        {"sort_real", "2\n1\n", "inserire la dim:Inserire A[1]: Inserire A[2]: ", 2},
+
+        {"read_real", "2\n1 2\n", "inserire la dim:Inserire A[1]: Inserire A[2]: ", 0},
+        {"read_real", "150\n1\n7\n", "inserire la dim:inserire la dim:Inserire A[1]: ", 0},
+        {"read_real", "", "inserire la dim:", 2},
+
+        {"read_dim", "7\n", "  Inserire la dim:  la dimesione dell'array scelta \xc3\xa8: 7", 0},
+        {"read_dim", "0\n-1\n101\nx\n100\n",
+         "  Inserire la dim:   Inserire la dim:   Inserire la dim:   Inserire la dim: "
+         "  Inserire la dim:  la dimesione dell'array scelta \xc3\xa8: 100",
+         0},
+        {"read_dim", "0", "  Inserire la dim:   Inserire la dim: ", 2},
+    };
+    for (const Case &k : cases)
+        check(bin + k.program, k);
+}
+
+TEST(ObjectModules, CProgramsLinkedWithOneModule) {
+    const std::string dim = "Quanti valori vuoi inserire?    ";
+    const std::string line = "Inserisci valore dell'array:\n";
+    const Case cases[] = {
+        {"use_mod_bubble", "", "[-1][0.25][2.5]\n", 0},
+        {"use_mod_seqsel", "", "[-1][0.25][2.5]\n", 0},
+        {"use_mod_insert", "", "[-1][0.25][2.5]\n", 0},
+        {"use_mod_read_count", "0\n-5\n101\n100\n", dim + dim + dim + dim + "[100]\n", 0},
+        {"use_mod_read_count", "1", dim + "[1]\n", 0},
+        {"use_mod_read_count", "0 7", dim + dim + "[7]\n", 0},
+        {"use_mod_read_count", "0\n", dim + dim, 2},
+        // The third element is left as it was: only n are read.
+        {"use_mod_read_values", "1 2,5\n",
+         "inserisci i valori = inserisci i valori = [1][2.5][0.25]\n", 0},
+        {"use_mod_read_values", "x\n1\n2",
+         "inserisci i valori = inserisci i valori = "
+         "inserisci i valori = [1][2][0.25]\n",
+         0},
+        {"use_mod_read_values_line", "7\n1.5\n", line + line + "[7][1.5][0.25]\n", 0},
+        {"use_mod_read_values_line", "7\n", line + line, 2},
+        {"use_mod_write_ints", "", "3\n-1\n", 0},
+    };
+    for (const Case &k : cases)
+        check(tests + k.program, k);
+}
+
+} // namespace
