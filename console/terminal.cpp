@@ -109,21 +109,26 @@ void on_end_signal(int sig) {
     raise_unblocked(sig);
 }
 
-// Ctrl-Z: the shell gets the terminal as found; the process stops inside
-// raise_unblocked and goes on from there when continued.
-void on_stop(int) {
-    int saved_errno = errno;
-    put_back();
-    raise_unblocked(SIGTSTP);
-    catch_signal(SIGTSTP, on_stop);
-    errno = saved_errno;
-}
-
+// Continued: key mode again if a key is awaited; the colours the terminal
+// shows are no longer known.
 void on_continue(int) {
     int saved_errno = errno;
     if (key_mode_on)
         set_modes(&key_modes);
     colours_lost = 1;
+    errno = saved_errno;
+}
+
+// Ctrl-Z: the shell gets the terminal as found; the process stops inside
+// raise_unblocked and goes on from there when continued. Where it cannot
+// stop (its process group has no shell to return to, so the stop is
+// discarded) it goes on at once; either way it takes its modes back.
+void on_stop(int) {
+    int saved_errno = errno;
+    put_back();
+    raise_unblocked(SIGTSTP);
+    catch_signal(SIGTSTP, on_stop);
+    on_continue(SIGCONT);
     errno = saved_errno;
 }
 
