@@ -7,55 +7,45 @@
 
 namespace {
 
+void at(int x, int y, const char *text) {
+    gotoxy(x, y);
+    cprintf("%s", text);
+}
+
 // Row r + 1: the palette colour r as foreground at column 1 and as
 // background at column 3; below them values above 15 and below 0.
 void colours() {
-    gotoxy(1, 21);
-    cprintf("D"); // before any colour: the terminal's own
+    at(1, 21, "D"); // before any colour: the terminal's own
     for (int c = 0; c < 16; c++) {
-        gotoxy(1, c + 1);
         textbackground(0);
         textcolor(c);
-        cprintf("F");
-        gotoxy(3, c + 1);
+        at(1, c + 1, "F");
         textcolor(7);
         textbackground(c);
-        cprintf("B");
+        at(3, c + 1, "B");
     }
     int above[][2] = {{29, 20}, {17, 31}, {255, 16}, {-3, -12}};
     for (int i = 0; i < 4; i++) {
-        gotoxy(5, 17 + i);
         textcolor(above[i][0]);
         textbackground(above[i][1]);
-        cprintf("H");
+        at(5, 17 + i, "H");
     }
 }
 
 void positions() {
-    gotoxy(1, 1);
-    cprintf("A");
-    gotoxy(79, 44);
-    cprintf("B");
-    gotoxy(200, 3);
-    cprintf("C");
-    gotoxy(5, 300);
-    cprintf("D");
-    gotoxy(-5, 10);
-    cprintf("E");
-    gotoxy(10, 0);
-    cprintf("F");
+    at(1, 1, "A");
+    at(79, 44, "B");
+    at(200, 3, "C");
+    at(5, 300, "D");
+    at(-5, 10, "E");
+    at(10, 0, "F");
 }
 
-void line_ends() {
-    gotoxy(10, 5);
-    cprintf("ab\ncd\n\nef");
-}
+void line_ends() { at(10, 5, "ab\ncd\n\nef"); }
 
 void scrolling() {
-    gotoxy(1, 2);
-    cprintf("top");
-    gotoxy(20, 50);
-    cprintf("xy\nz");
+    at(1, 2, "top");
+    at(20, 50, "xy\nz");
 }
 
 // Row 1: codes 1 to 31 but 7 and 10, then 127, 130, 201, 219 and 256 + 65.
@@ -79,18 +69,15 @@ void glyphs() {
 }
 
 void clear_line() {
-    gotoxy(1, 3);
-    cprintf("ABCDEFGHIJ");
+    at(1, 3, "ABCDEFGHIJ");
     gotoxy(5, 3);
     textbackground(4);
     clreol();
 }
 
 void clear_screen() {
-    gotoxy(1, 1);
-    cprintf("old text");
-    gotoxy(30, 20);
-    cprintf("old text");
+    at(1, 1, "old text");
+    at(30, 20, "old text");
     textbackground(2);
     clrscr();
 }
@@ -100,13 +87,11 @@ void clear_screen() {
 void read_numbers() {
     int n = 0;
     int tries = 0;
-    do {
-        gotoxy(1, ++tries);
-        cprintf("n: ");
-    } while (cscanf("%d", &n) != 1);
+    do
+        at(1, ++tries, "n: ");
+    while (cscanf("%d", &n) != 1);
     float x = 0;
-    gotoxy(1, 10);
-    cprintf("x: ");
+    at(1, 10, "x: ");
     textcolor(14); // the answer's echo in yellow
     int got = cscanf(" %f ", &x);
     char word[8] = "";
@@ -117,15 +102,13 @@ void read_numbers() {
 
 // Two keys, then a number read with echo again.
 void keys() {
-    gotoxy(1, 1);
-    cprintf("key? ");
+    at(1, 1, "key? ");
     int first = getch();
     int second = getch();
     gotoxy(1, 3);
     cprintf("keys %d %d", first, second);
     int n = 0;
-    gotoxy(1, 5);
-    cprintf("n: ");
+    at(1, 5, "n: ");
     cscanf("%d", &n);
     gotoxy(1, 7);
     cprintf("n=%d", n);
