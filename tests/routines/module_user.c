@@ -5,7 +5,7 @@
 
 #include <stdio.h>
 
-static inline void print_reals(const float *a, int n) {
+static void print_reals(const float *a, int n) {
     for (int i = 0; i < n; i++)
         printf("[%g]", a[i]);
     printf("\n");
@@ -14,8 +14,9 @@ static inline void print_reals(const float *a, int n) {
 int main(void) {
     float reals[3] = {2.5f, -1.0f, 0.25f};
     int ints[2] = {3, -1};
-    (void)reals;
+    (void)reals; /* each variant uses what it needs */
     (void)ints;
+    (void)print_reals;
 #if defined(USE_bubble)
     bubble(reals, 3);
     print_reals(reals, 3);
