@@ -187,6 +187,14 @@ void textbackground(int c) {
     bg_wish = c & 15;
 }
 
+void normvideo(void) {
+    get_ready();
+    fg_wish = -1;
+    bg_wish = -1;
+    show_colours();
+    fflush(stdout);
+}
+
 void clreol(void) {
     get_ready();
     if (capable) {

@@ -7,7 +7,8 @@
  * 4 red, 5 magenta, 6 brown, 7 light grey, 8 dark grey, 9 light blue,
  * 10 light green, 11 light cyan, 12 light red, 13 light magenta, 14 yellow,
  * 15 white); a larger number counts by its low four bits. Until the first
- * textcolor or textbackground the terminal's own colours are used.
+ * textcolor or textbackground, and again after normvideo, the terminal's own
+ * colours are used.
  *
  * Output shares the C stdout stream with printf, in order, and is flushed at
  * the end of every operation. When standard output is not a terminal, or the
@@ -30,6 +31,9 @@ void gotoxy(int x, int y);
 void textcolor(int c);
 /* Sets the background colour of later output. */
 void textbackground(int c);
+/* Returns to the terminal's own colours at once, so that later output,
+ * printf's included, is no longer coloured. */
+void normvideo(void);
 /* Blanks from the cursor to the end of its row in the current colours; the
  * cursor stays. */
 void clreol(void);

@@ -126,6 +126,22 @@ void same_colour() {
     clreol();
 }
 
+// Colours, then the terminal's own again: for cprintf and printf alike,
+// after a bright colour too (bold on 8 colours), and twice in a row.
+void normal_video() {
+    textcolor(12);
+    textbackground(1);
+    cprintf("a");
+    normvideo();
+    printf("b");
+    cprintf("c");
+    textcolor(14);
+    cprintf("d");
+    normvideo();
+    normvideo();
+    printf("e");
+}
+
 struct Scenario {
     const char *name;
     void (*run)();
@@ -142,6 +158,7 @@ const Scenario scenarios[] = {
     {"read_numbers", read_numbers},
     {"keys", keys},
     {"same_colour", same_colour},
+    {"normal_video", normal_video},
 };
 
 } // namespace

@@ -94,6 +94,31 @@ TEST(Console, ColourSequencesOnlyWhenTheColourChanges) {
     EXPECT_EQ(t.cell(4, 2).fg, 11);
 }
 
+TEST(Console, NormalVideoGivesBackTheTerminalsOwnColours) {
+    for (bool full : {true, false}) {
+        SCOPED_TRACE(full ? "xterm-256color" : "xterm");
+        harness::Terminal t(driver, {"normal_video"}, 80, 50, full ? "xterm-256color" : "xterm");
+        finish(t);
+        // a: light red on blue; b, c: own colours; d: yellow; e: own colours.
+        const struct {
+            int fg, bg;
+            bool bold;
+        } cells[] = {{full ? 9 : 1, 4, !full},
+                     {-1, -1, false},
+                     {-1, -1, false},
+                     {full ? 11 : 3, -1, !full},
+                     {-1, -1, false}};
+        EXPECT_EQ(t.row_text(1), "abcde");
+        for (int i = 0; i < 5; i++) {
+            harness::Cell c = t.cell(i + 1, 1);
+            EXPECT_EQ(c.fg, cells[i].fg) << "column " << i + 1;
+            EXPECT_EQ(c.bg, cells[i].bg) << "column " << i + 1;
+            EXPECT_EQ(c.bold, cells[i].bold) << "column " << i + 1;
+        }
+    }
+    EXPECT_EQ(harness::run_piped(driver, {"normal_video"}, "").out, "abcde");
+}
+
 TEST(Console, PositionsClampedToTheWindow) {
     harness::Terminal t(driver, {"positions"});
     finish(t);
