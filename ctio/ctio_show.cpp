@@ -1,0 +1,17 @@
+// ctio_show: the ctio credits, then the ctio reader for up to 20 integers,
+// then what it read: the count and the values, one per line.
+#include "ctio_modules.h"
+
+#include <stdio.h>
+
+int main(void) {
+    const int capacity = 20;
+    int a[capacity];
+    int n = 0;
+    Inizio();
+    Ins_lett(a, &n, capacity);
+    printf("\nn = %d\n", n);
+    for (int i = 0; i < n; i++)
+        printf("%d\n", a[i]);
+    return 0;
+}
