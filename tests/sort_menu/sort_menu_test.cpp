@@ -46,7 +46,7 @@ std::string blanks(int n) { return std::string(n, ' '); }
 // The program waits for the choice: "Scelta: " written and the old answer
 // wiped.
 bool choice_asked(const harness::Terminal &t) {
-    return t.text_at(35, 16, 8) == choice_prompt + " " && t.cursor() == harness::Pos{43, 16};
+    return t.text_at(35, 16, 9) == choice_prompt + "  " && t.cursor() == harness::Pos{43, 16};
 }
 
 void wait_credits(harness::Terminal &t) { ASSERT_TRUE(t.wait_text(24, 28, last_credit, 30000)); }
@@ -228,6 +228,33 @@ TEST(SortMenu, CornersChangeAtEveryAttempt) {
     ASSERT_TRUE(t.wait_text(27, 4, "Ordinamento SEQUENZIALE SELETTIVO"));
 }
 
+int count(const std::string &s, const std::string &part) {
+    int n = 0;
+    for (size_t at = s.find(part); at != std::string::npos; at = s.find(part, at + 1))
+        n++;
+    return n;
+}
+
+// The glyph counter is kept bounded, yet the corners show what an endless
+// count would: 514 wrong answers (on one line, each one read in turn), and
+// the 515th attempt shows code 516 & 255 = 4 in colour 525 & 15 = 13.
+TEST(SortMenu, CornersKeepTheirRuleBeyond500Attempts) {
+    harness::Terminal t(program, {});
+    pass_credits(t);
+    std::string zeros;
+    for (int i = 0; i < 514; i++)
+        zeros += "0 ";
+    t.type(zeros + "\n");
+    ASSERT_TRUE(
+        t.wait_for([&] { return count(t.output(), "Scelta: ") == 515 && choice_asked(t); }));
+    std::vector<Expected> corners;
+    for (auto [col, row] : {std::pair{20, 2}, {66, 17}, {20, 17}, {66, 2}})
+        corners.push_back({col, row, "♦", 13});
+    expect_cells(t, corners, shown(0));
+    t.type("1\n");
+    ASSERT_TRUE(t.wait_text(32, 4, "Ordinamento BUBBLE SORT"));
+}
+
 TEST(SortMenu, MethodScreensSortAndList) {
     const struct {
         const char *choice;
@@ -332,10 +359,11 @@ TEST(SortMenu, RejectedElementIsAskedAgainInPlace) {
         SCOPED_TRACE(bad);
         size_t echoed = t.output().size() + bad.size() + 2;
         t.type(bad + "\n");
+        // Asked again once the rejected answer is wiped.
         ASSERT_TRUE(t.wait_for([&] {
-            return t.output().size() > echoed && t.cursor() == harness::Pos{23, 14};
+            return t.output().size() > echoed && t.cursor() == harness::Pos{23, 14} &&
+                   t.row_text(14) == blanks(7) + "Inserire A[2]:";
         }));
-        EXPECT_EQ(t.row_text(14), blanks(7) + "Inserire A[2]:") << "the rejected answer wiped";
         EXPECT_EQ(t.cell(8, 14).fg, shown(15));
         EXPECT_EQ(t.row_text(15), "");
     }
