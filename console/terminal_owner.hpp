@@ -170,12 +170,14 @@ inline void key_mode(bool on) {
 }
 
 // Puts the terminal back now: modes as found, colours reset, cursor visible.
+// Whoever draws after it must set the colours again (colours_lost).
 inline void restore() {
     if (!claimed)
         return;
     fflush(stdout);
     key_mode(false);
     put_back();
+    colours_were_lost = 1;
 }
 
 inline void at_exit() { restore(); }
@@ -213,9 +215,9 @@ inline bool claim() {
     return capable;
 }
 
-// True once after the program was stopped (Ctrl-Z) and continued: the
-// terminal's colours were reset meanwhile, so whoever remembers which colours
-// the terminal shows must forget it.
+// True once after the terminal's colours were reset, by restore or while the
+// program was stopped (Ctrl-Z): whoever remembers which colours the terminal
+// shows must forget it.
 inline bool colours_lost() {
     if (!colours_were_lost)
         return false;
