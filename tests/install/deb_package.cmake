@@ -1,0 +1,59 @@
+# `cpack -G DEB` into a folder of this build, then the package's contents
+# (dpkg-deb -c) against what it must hold, and its declared dependencies.
+cmake_minimum_required(VERSION 3.25)
+set(out ${WORK}/package)
+file(REMOVE_RECURSE ${out})
+execute_process(COMMAND cpack -G DEB --config ${BUILD_DIR}/CPackConfig.cmake -B ${out}
+                RESULT_VARIABLE result OUTPUT_VARIABLE log ERROR_VARIABLE log)
+file(GLOB debs ${out}/*.deb)
+list(LENGTH debs count)
+if(NOT result EQUAL 0 OR NOT count EQUAL 1)
+  message(FATAL_ERROR "cpack -G DEB made ${count} packages:\n${log}")
+endif()
+if(NOT debs MATCHES "/ordina_${VERSION}_[a-z0-9]+\\.deb$")
+  message(FATAL_ERROR "unexpected package name: ${debs}")
+endif()
+
+execute_process(COMMAND dpkg-deb -c ${debs} OUTPUT_VARIABLE listing RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "dpkg-deb -c failed")
+endif()
+# Each line ends with the path, "./usr/...".
+string(REGEX MATCHALL "\\./usr/[^\n]*[^/\n]\n" files "${listing}")
+string(REPLACE "\n" "" files "${files}")
+
+set(expected ./usr/include/ordina/ordina.h ./usr/share/man/man3/ordina.3)
+foreach(program ${PROGRAMS})
+  list(APPEND expected ./usr/bin/${program} ./usr/share/man/man1/${program}.1)
+endforeach()
+foreach(module ${MODULES})
+  list(APPEND expected "./usr/lib.*/ordina/${module}\\.o")
+endforeach()
+list(APPEND expected "./usr/lib.*/libordina\\.a" "./usr/lib.*/cmake/ordina/ordinaConfig\\.cmake"
+                     "./usr/lib.*/pkgconfig/ordina\\.pc")
+foreach(pattern ${expected})
+  set(found FALSE)
+  foreach(file ${files})
+    if(file MATCHES "^${pattern}$")
+      set(found TRUE)
+    endif()
+  endforeach()
+  if(NOT found)
+    message(SEND_ERROR "the package holds no ${pattern}")
+  endif()
+endforeach()
+# Programs and nothing else in bin.
+foreach(file ${files})
+  if(file MATCHES "^\\./usr/bin/(.*)" AND NOT CMAKE_MATCH_1 IN_LIST PROGRAMS)
+    message(SEND_ERROR "the package holds ${file}")
+  endif()
+endforeach()
+
+# The programs need ncurses and tinfo at run time.
+execute_process(COMMAND dpkg-deb -f ${debs} Depends OUTPUT_VARIABLE depends
+                OUTPUT_STRIP_TRAILING_WHITESPACE)
+foreach(library libncurses libtinfo libc6)
+  if(NOT depends MATCHES "(^|, )${library}[0-9a-z]*( |,|$)")
+    message(SEND_ERROR "Depends names no ${library}: ${depends}")
+  endif()
+endforeach()
