@@ -103,6 +103,13 @@ TEST(harness, KeysEchoAndEndOfInput) {
     EXPECT_EQ(t.exit_status(), 0);
 }
 
+TEST(harness, KeysAfterTheProgramEndedGoNowhere) {
+    Terminal t(sh, {"-c", "exit 0"});
+    ASSERT_TRUE(t.wait_exit());
+    // Far more lines than the terminal holds unread: typing returns all the same.
+    EXPECT_NO_THROW(t.type(std::string(1 << 20, '\n')));
+}
+
 TEST(harness, AnswersTheCursorPositionQuery) {
     Terminal t(sh, {"-c",
                     "stty raw -echo; printf '\\033[3;7H\\033[6n'; r=$(dd bs=1 count=6 2>/dev/null);"

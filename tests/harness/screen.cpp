@@ -331,6 +331,9 @@ void Terminal::type(const std::string &bytes) {
             done += (size_t)n;
         } else if (n < 0 && errno == EAGAIN) {
             // The program is not reading; keep reading its output meanwhile.
+            // Once it has ended nothing reads the rest: keys go nowhere.
+            if (reaped_)
+                return;
             if (now_ms() > deadline)
                 throw std::runtime_error("the program does not read what is typed");
             pollfd p = {master_, POLLOUT, 0};
