@@ -1,0 +1,33 @@
+/* The sorts that bench_routines times besides the public members of the
+ * family: instances of the generic algorithms that have no public name, and
+ * the same four algorithms written out as plain C loops, the reference the
+ * generic ones are measured against. Each lives in a unit of its own, as the
+ * public members do, so no call is inlined into the benchmark. */
+#ifndef BENCH_SORTS_H
+#define BENCH_SORTS_H
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/* Instances of the generic algorithms (instances.cpp). */
+void generic_simple_bubble_real(float *a, int n);
+void generic_simple_bubble_int(int *a, int n);
+void generic_selection_int(int *a, int n);
+void generic_insertion_int(int *a, int n);
+
+/* Plain C loops with the same bounds, directions and tests (reference.c). */
+void c_simple_bubble_real(float *a, int n);
+void c_simple_bubble_int(int *a, int n);
+void c_bounded_bubble_real(float *a, int n);
+void c_bounded_bubble_int(int *a, int n);
+void c_selection_real(float *a, int n);
+void c_selection_int(int *a, int n);
+void c_insertion_real(float *a, int n);
+void c_insertion_int(int *a, int n);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif
