@@ -269,7 +269,13 @@ void print_times(const Collector &c) {
                         continue;
                     }
                     double ratio = g->second / r->second;
-                    printf(" %8.3g (%4.2f)", g->second / sizes[s], ratio);
+                    double ns = g->second / sizes[s];
+                    printf(" %8.*f (%4.2f)",
+                           ns >= 100  ? 0
+                           : ns >= 10 ? 1
+                           : ns >= 1  ? 2
+                                      : 3,
+                           ns, ratio);
                     for (int slot : {s, size_count}) {
                         log_sum[slot] += log(ratio);
                         pairs[slot]++;
@@ -286,8 +292,11 @@ void print_times(const Collector &c) {
     for (int s = 0; s < size_count; s++)
         if (pairs[s] > 0)
             printf("  n=%d %.3f", sizes[s], exp(log_sum[s] / pairs[s]));
-    printf("\n  all %d cases %.3f, from %.2f to %.2f, %d within 5 %%\n", pairs[size_count],
-           exp(log_sum[size_count] / pairs[size_count]), low, high, within);
+    double mean = exp(log_sum[size_count] / pairs[size_count]);
+    printf("\n  all %d cases %.3f, from %.2f to %.2f, %d within 5 %%\n", pairs[size_count], mean,
+           low, high, within);
+    printf("generic within 5 %% of the C loops, all cases together: %s\n",
+           fabs(mean - 1) <= 0.05 ? "yes" : "NO");
 }
 
 void print_checks() {
