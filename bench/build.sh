@@ -13,7 +13,7 @@ bench_build() {
     local build=$1
     shift
     local missing=()
-    for p in cmake g++ pkg-config libncurses-dev libvterm-dev libbenchmark-dev; do
+    for p in cmake make g++ pkg-config libncurses-dev libvterm-dev libbenchmark-dev; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p")
     done
     if [[ ${#missing[@]} -gt 0 ]]; then
