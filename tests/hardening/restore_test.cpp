@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <signal.h>
+#include <string.h>
 
 #include <memory>
 #include <string>
