@@ -1,5 +1,6 @@
 // The ctio modules run in ctio_show as a user would, the ctio library through
 // its driver, and the modules as objects that C programs link.
+#include "module_checks.hpp"
 #include "piped.hpp"
 #include "screen.hpp"
 
@@ -223,22 +224,6 @@ TEST(CtioLibrary, AttributesAndTheTerminalPutBack) {
     EXPECT_TRUE(harness::same_modes(t.modes(), t.initial_modes()));
 }
 
-// The symbols nm lists for the object, each as "name type".
-std::vector<std::string> symbols(const std::string &options, const std::string &object) {
-    std::vector<std::string> lines;
-    std::string command = "nm -P " + options + " " + object;
-    FILE *p = popen(command.c_str(), "r");
-    if (!p)
-        return lines;
-    char line[512];
-    while (fgets(line, sizeof line, p)) {
-        std::string s(line);
-        lines.push_back(s.substr(0, s.find(' ') + 2));
-    }
-    EXPECT_EQ(pclose(p), 0) << command;
-    return lines;
-}
-
 // Each module defines its routine alone and needs nothing of the C++ run time;
 // a C program links it with the ctio library and runs it.
 TEST(CtioModules, ObjectsForCPrograms) {
@@ -249,15 +234,7 @@ TEST(CtioModules, ObjectsForCPrograms) {
         {"mod_input_ctio", "Ins_lett", "6\n3\n1 2 3 4\n", "[3][1][2][3][0][0]\n"},
     };
     for (const auto &m : modules) {
-        std::string object = std::string(ORDINA_MODULE_DIR) + "/" + m.module + ".o";
-        SCOPED_TRACE(object);
-        EXPECT_EQ(symbols("-g --defined-only", object),
-                  std::vector<std::string>{std::string(m.routine) + " T"});
-        for (const std::string &u : symbols("-u", object)) {
-            EXPECT_EQ(u.find("_Z"), std::string::npos) << u;
-            EXPECT_EQ(u.find("__cxa"), std::string::npos) << u;
-            EXPECT_EQ(u.find("__gxx"), std::string::npos) << u;
-        }
+        harness::expect_module_holds_only(m.module, m.routine);
         harness::Run r =
             harness::run_piped(ORDINA_TESTS_DIR "/use_" + std::string(m.module), {}, m.input);
         EXPECT_EQ(r.exit_status, 0);

@@ -1,6 +1,7 @@
 // The curses credits and curses_demo, run in a pseudo-terminal as a user
 // would; the symbols of their object modules and what curses_demo is linked
 // from.
+#include "module_checks.hpp"
 #include "screen.hpp"
 
 #include <gtest/gtest.h>
@@ -123,36 +124,12 @@ TEST(CursesCredits, ASignalWhileCursesModeIsOnGivesTheShellItsModesBack) {
     }
 }
 
-// What nm lists for a file, each as "name type".
-std::vector<std::string> symbols(const std::string &options, const std::string &file) {
-    std::vector<std::string> lines;
-    std::string command = "nm -P " + options + " " + file;
-    FILE *p = popen(command.c_str(), "r");
-    if (!p)
-        return lines;
-    char line[512];
-    while (fgets(line, sizeof line, p)) {
-        std::string s(line);
-        lines.push_back(s.substr(0, s.find(' ') + 2));
-    }
-    EXPECT_EQ(pclose(p), 0) << command;
-    return lines;
-}
-
 TEST(CursesModules, DefineTheirOneSymbolAndNeedNoCxxRuntime) {
     const struct {
         const char *module, *symbol;
     } modules[] = {{"mod_credits_curses", "grafical"}, {"mod_demo_main", "main"}};
     for (const auto &m : modules) {
-        std::string object = std::string(ORDINA_MODULE_DIR) + "/" + m.module + ".o";
-        SCOPED_TRACE(object);
-        EXPECT_EQ(symbols("-g --defined-only", object),
-                  std::vector<std::string>{std::string(m.symbol) + " T"});
-        for (const std::string &u : symbols("-u", object)) {
-            EXPECT_EQ(u.find("_Z"), std::string::npos) << u;
-            EXPECT_EQ(u.find("__cxa"), std::string::npos) << u;
-            EXPECT_EQ(u.find("__gxx"), std::string::npos) << u;
-        }
+        harness::expect_module_holds_only(m.module, m.symbol);
     }
 }
 
@@ -178,7 +155,7 @@ std::set<std::string> needed(const std::string &program) {
 
 TEST(CursesDemo, LinkedFromTheFourModulesAndCursesAlone) {
     std::set<std::string> functions;
-    for (const std::string &s : symbols("--defined-only", demo))
+    for (const std::string &s : harness::symbols("--defined-only", demo))
         if (s[0] != '_' && s.substr(s.size() - 2) == " T")
             functions.insert(s.substr(0, s.size() - 2));
     EXPECT_EQ(functions, (std::set<std::string>{"bubble", "funzinsert", "grafical", "main"}));

@@ -1,29 +1,8 @@
 // Each object module defines its routine under its plain name and nothing
 // else, and needs nothing of the C++ run time.
-#include <gtest/gtest.h>
-
-#include <cstdio>
-#include <string>
-#include <vector>
+#include "module_checks.hpp"
 
 namespace {
-
-// The symbols nm lists for the object, each as "name type".
-std::vector<std::string> symbols(const std::string &options, const std::string &object) {
-    std::vector<std::string> lines;
-    std::string command = "nm -P " + options + " " + object;
-    FILE *p = popen(command.c_str(), "r");
-    if (!p)
-        return lines;
-    char line[512];
-    while (fgets(line, sizeof line, p)) {
-        std::string s(line);
-        size_t name_end = s.find(' ');
-        lines.push_back(s.substr(0, name_end + 2));
-    }
-    EXPECT_EQ(pclose(p), 0) << command;
-    return lines;
-}
 
 TEST(ObjectModules, DefineOneRoutineAndNeedNoCxxRuntime) {
     const struct {
@@ -35,15 +14,7 @@ TEST(ObjectModules, DefineOneRoutineAndNeedNoCxxRuntime) {
         {"mod_read_count", "letdim"},
     };
     for (const auto &m : modules) {
-        std::string object = std::string(ORDINA_MODULE_DIR) + "/" + m.module + ".o";
-        SCOPED_TRACE(object);
-        EXPECT_EQ(symbols("-g --defined-only", object),
-                  std::vector<std::string>{std::string(m.routine) + " T"});
-        for (const std::string &u : symbols("-u", object)) {
-            EXPECT_EQ(u.find("_Z"), std::string::npos) << u;
-            EXPECT_EQ(u.find("__cxa"), std::string::npos) << u;
-            EXPECT_EQ(u.find("__gxx"), std::string::npos) << u;
-        }
+        harness::expect_module_holds_only(m.module, m.routine);
     }
 }
 
