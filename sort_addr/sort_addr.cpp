@@ -1,7 +1,7 @@
 // sort_addr: two credit screens, up to 20 integers sorted by selection, and
 // on request the address of the slot that holds each of them.
 #include "algorithms.hpp"
-#include "conio.h"
+#include "console.h"
 #include "flush_input.h"
 #include "read_number.hpp"
 

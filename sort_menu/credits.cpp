@@ -2,7 +2,7 @@
 // then the authors in their colours.
 #include "credits.hpp"
 
-#include "conio.h"
+#include "console.h"
 #include "pause.hpp"
 
 namespace {

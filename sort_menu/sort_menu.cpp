@@ -2,7 +2,7 @@
 // 100 reals read on the chosen method's screen, sorted by it and listed one
 // line at a time.
 #include "algorithms.hpp"
-#include "conio.h"
+#include "console.h"
 #include "credits.hpp"
 #include "pause.hpp"
 #include "read_number.hpp"

@@ -3,7 +3,7 @@
 // in colour, through the console layer, which writes plain text otherwise.
 #include "trace.hpp"
 
-#include "conio.h"
+#include "console.h"
 
 #include <stdio.h>
 

@@ -3,7 +3,7 @@
 // terminal owner.
 #include "ctio.h"
 
-#include "conio.h"
+#include "console.h"
 #include "terminal.h"
 
 #include <stdio.h>

@@ -1,6 +1,6 @@
 // Drives the console-window operations for the screen tests: argv[1] names
 // the scenario.
-#include "conio.h"
+#include "console.h"
 
 #include <stdio.h>
 #include <string.h>

@@ -16,8 +16,8 @@
  * is written. The terminal is put back as found when the program ends.
  *
  * This header declares getch and cannot be used together with curses.h. */
-#ifndef CONIO_H
-#define CONIO_H
+#ifndef CONSOLE_H
+#define CONSOLE_H
 
 #ifdef __cplusplus
 extern "C" {

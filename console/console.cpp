@@ -1,7 +1,7 @@
 // The console-window operations on a terminal. The escape sequences come from
 // the terminal's terminfo entry and are all written by put_cap, through the
 // C stdout stream; the terminal's modes belong to terminal.cpp.
-#include "conio.h"
+#include "console.h"
 
 #include "cp850.h"
 #include "read_number.hpp"
