@@ -268,3 +268,21 @@ int getch(void) {
     terminal_key_mode(false);
     return n == 1 ? key : EOF;
 }
+
+// First versions, to be replaced by whole-key reading and the size note.
+int console_key(int) { return getch(); }
+
+void console_window(int *cols, int *rows) {
+    get_ready();
+    window_size(cols, rows);
+}
+
+void console_size_note(int, int) {}
+
+int console_fit(int, int) { return 1; }
+
+void console_cursor(int) {}
+
+void console_reverse(int) {}
+
+void console_flush(void) { fflush(stdout); }

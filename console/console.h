@@ -53,6 +53,60 @@ int cscanf(const char *format, ...);
  * end of the input. */
 int getch(void);
 
+/* Keys. getch and console_key return a key that types a character as that
+ * character: its byte for ASCII (Enter is 10, Esc 27, Backspace 127, Ctrl and
+ * a letter 1 to 26), its Unicode code point beyond (one key, whatever bytes
+ * its UTF-8 takes). A key that types no character comes whole, whatever bytes
+ * the terminal sends for it, as one of the values below, all above the last
+ * code point: CK_BASE plus the key's scan code on the PC keyboard. Alt and an
+ * ASCII character is CK_ALT of that character. */
+#define CK_BASE 0x110000
+#define CK_F1 (CK_BASE + 0x3B) /* F2 to F10 follow: CK_F1 + 1 ... CK_F1 + 9 */
+#define CK_F10 (CK_BASE + 0x44)
+#define CK_HOME (CK_BASE + 0x47)
+#define CK_UP (CK_BASE + 0x48)
+#define CK_PGUP (CK_BASE + 0x49)
+#define CK_LEFT (CK_BASE + 0x4B)
+#define CK_RIGHT (CK_BASE + 0x4D)
+#define CK_END (CK_BASE + 0x4F)
+#define CK_DOWN (CK_BASE + 0x50)
+#define CK_PGDN (CK_BASE + 0x51)
+#define CK_INSERT (CK_BASE + 0x52)
+#define CK_DELETE (CK_BASE + 0x53)
+#define CK_F11 (CK_BASE + 0x85)
+#define CK_F12 (CK_BASE + 0x86)
+#define CK_OTHER (CK_BASE + 0xFF) /* any other key that types no character */
+#define CK_ALT(c) (CK_BASE + 0x100 + (c))
+/* What console_key returns when no key came. */
+#define CK_NONE (-2)   /* the time ran out */
+#define CK_RESIZE (-3) /* draw again: the window changed size, or the program
+                          was stopped and is back in the foreground */
+
+/* Waits for one key, asleep, at most timeout_ms milliseconds (-1: as long as
+ * it takes), after showing what was written. Returns the key as getch does,
+ * CK_NONE when the time ran out, CK_RESIZE as soon as the screen must be
+ * drawn again, EOF at the end of the input. */
+int console_key(int timeout_ms);
+/* The window's size in columns and rows. */
+void console_window(int *cols, int *rows);
+/* Writes on the cursor's row, from its first column and in the terminal's own
+ * colours, the one-line note that the window is too small: its size and the
+ * size that is needed (cut to the window's width). */
+void console_size_note(int cols, int rows);
+/* Before a screen program's first drawing: when standard output and input
+ * are a terminal whose window is smaller than cols x rows, writes the size
+ * note and waits, following resizes, until the window is large enough
+ * (returns 1) or a key is pressed (that key is dropped; returns 0). The note
+ * is wiped before it returns. Returns 1 at once otherwise. */
+int console_fit(int cols, int rows);
+/* Hides (0) or shows (1) the cursor; a hidden cursor is shown again when the
+ * program ends or stops. */
+void console_cursor(int visible);
+/* Reverse video on (1) or off (0) for later output. */
+void console_reverse(int on);
+/* Shows what was written so far, in one write. */
+void console_flush(void);
+
 #ifdef __cplusplus
 }
 #endif
