@@ -15,9 +15,10 @@ int main(void) {
     while (!read_int(&n) || n > 100);
     read_elements(a, n, "Inserire A[%d]: ");
     eleord(a, n);
+    Pace pace;
     for (int k = 0; k < n; k++) {
         printf("%g\n", (double)a[k]);
-        pause_ms(element_ms);
+        pause_ms(&pace, element_ms);
     }
     return 0;
 }
