@@ -8,6 +8,10 @@
 namespace {
 
 const int capacity = 20;
+// The window the credits need: their longest line ends in column 68, their
+// last is on row 16.
+const int screen_cols = 68;
+const int screen_rows = 16;
 
 void credits() {
     textcolor(14);
@@ -54,6 +58,7 @@ int read_answer() {
 int main(void) {
     int a[capacity];
     int n;
+    console_fit(screen_cols, screen_rows);
     credits();
     read_values(a, &n, capacity);
     sort_values(a, n);
