@@ -82,6 +82,9 @@ class Terminal {
     void type(const std::string &bytes);
     void end_input();
     void signal(int sig);
+    // The window's new size: the program gets SIGWINCH, the screen keeps its
+    // cells where they fit.
+    void resize(int cols, int rows);
 
     // Waiting.
     bool wait_for(const std::function<bool()> &cond, int timeout_ms = 10000);
