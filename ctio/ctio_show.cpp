@@ -1,10 +1,12 @@
 // ctio_show: the ctio credits, then the ctio reader for up to 20 integers,
 // then what it read: the count and the values, one per line.
 #include "ctio_modules.h"
+#include "output_check.hpp"
 
 #include <stdio.h>
 
 int main(void) {
+    check_output_at_exit();
     const int capacity = 20;
     int a[capacity];
     int n = 0;
