@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <signal.h>
+
 #include <string>
 
 namespace {
@@ -72,6 +74,48 @@ TEST(LinePrograms, DialoguesByteForByte) {
     };
     for (const Case &k : cases)
         check(bin + k.program, k);
+}
+
+// Output that cannot be written is told on standard error and ends the
+// program with status 3, also where it would have ended with its good status
+// (1 for sort_int) or with 2 at the end of its input. A reader that went away
+// ends it by SIGPIPE, as for any program.
+TEST(LinePrograms, UnwritableOutput) {
+    using harness::Output;
+    struct Unwritable {
+        const char *program;
+        std::string input;
+        Output output;
+        bool input_ends; // before the program has what it needs
+    };
+    const Unwritable cases[] = {
+        {"sort_int", "3\n5 2 9\n", Output::full_device, false},
+        {"sort_int", "3\n5\n", Output::full_device, true},
+        {"sort_real", "2\n2.5\n1.25\n", Output::full_device, false},
+        {"read_real", "2\n1 2\n", Output::full_device, false},
+        {"read_real", "", Output::full_device, true},
+        {"read_dim", "7\n", Output::full_device, false},
+        {"sort_trace", "4\n2.5 -1 2,5 0.75\n", Output::full_device, false},
+        {"sort_int", "3\n5 2 9\n", Output::reader_gone, false},
+        {"sort_real", "2\n2.5\n1.25\n", Output::reader_gone, false},
+    };
+    const std::string told = "Impossibile scrivere l'output";
+    for (const Unwritable &k : cases) {
+        SCOPED_TRACE(testing::Message() << k.program << " given \"" << k.input << "\", output "
+                                        << (k.output == Output::full_device ? "full" : "unread"));
+        harness::Run r = harness::run_piped(bin + k.program, {}, k.input, 10000, k.output);
+        if (k.output == Output::reader_gone) {
+            EXPECT_EQ(r.term_signal, SIGPIPE);
+            EXPECT_EQ(r.err, "");
+            continue;
+        }
+        EXPECT_EQ(r.term_signal, 0);
+        EXPECT_EQ(r.exit_status, 3);
+        // One line, after the end of the input's if that came first.
+        std::string before = k.input_ends ? end_message : "";
+        ASSERT_EQ(r.err.substr(0, before.size() + told.size()), before + told) << r.err;
+        EXPECT_EQ(r.err.find('\n', before.size()), r.err.size() - 1) << r.err;
+    }
 }
 
 TEST(ObjectModules, CProgramsLinkedWithOneModule) {
