@@ -22,6 +22,14 @@ const std::string tests = ORDINA_TESTS_DIR "/";
 const std::string dim_int = "Inserisci la dimensione dell'array: ";
 const std::string end_message = "Fine dell'input.\n";
 
+// The element prompts of sort_real and read_real for positions 1 to n.
+std::string elements(int n) {
+    std::string prompts;
+    for (int i = 1; i <= n; i++)
+        prompts += "Inserire A[" + std::to_string(i) + "]: ";
+    return prompts;
+}
+
 void check(const std::string &path, const Case &k) {
     SCOPED_TRACE(testing::Message() << k.program << " given \"" << k.input.substr(0, 40) << "\"");
     harness::Run r = harness::run_piped(path, {}, k.input);
@@ -56,6 +64,16 @@ TEST(LinePrograms, DialoguesByteForByte) {
          "inserire la dim:Inserire A[1]: Inserire A[1]: Inserire A[1]: Inserire A[1]: "
          "Inserire A[1]: 2\n",
          0},
+        // Each real in the shortest text that reads back as the same float.
+        {"sort_real", "4\n1234568 1234567 16777217 0.1\n",
+         "inserire la dim:" + elements(4) + "0.1\n1234567\n1234568\n16777216\n", 0},
+        {"sort_real", "5\n-0 1000 1e8 100000 0.0001\n",
+         "inserire la dim:" + elements(5) + "-0\n0.0001\n1000\n1e+05\n1e+08\n", 0},
+        {"sort_real", "4\n3.4028235e38 1e-45 -3.4028235e38 1.17549435e-38\n",
+         "inserire la dim:" + elements(4) + "-3.4028235e+38\n1e-45\n1.1754944e-38\n3.4028235e+38\n",
+         0},
+        {"sort_real", "3\n0.3 3.14159265 -2.5e-7\n",
+         "inserire la dim:" + elements(3) + "-2.5e-07\n0.3\n3.1415927\n", 0},
         // Taken as typed down to 0 and below, but never beyond the array.
         {"sort_real", "101\n0\n", "inserire la dim:inserire la dim:", 0},
         {"sort_real", "-3\n", "inserire la dim:", 0},
