@@ -1,8 +1,13 @@
 # `cpack -G DEB` into a folder of this build, then the package's contents
-# (dpkg-deb -c) against what it must hold, its declared dependencies and its
-# changelog. The package is left unpacked in package/root for the tests of its
-# CMake package and pkg-config file.
+# (dpkg-deb -c) against what it must hold, its declared dependencies, its
+# changelog, and lintian's verdict: no error and no warning. The package is
+# left unpacked in package/root for the tests of its CMake package and
+# pkg-config file.
 cmake_minimum_required(VERSION 3.25)
+find_program(LINTIAN lintian)
+if(NOT LINTIAN)
+  message(FATAL_ERROR "lintian is missing: install it (scripts/setup test)")
+endif()
 set(out ${WORK}/package)
 file(REMOVE_RECURSE ${out})
 execute_process(COMMAND cpack -G DEB --config ${BUILD_DIR}/CPackConfig.cmake -B ${out}
@@ -76,3 +81,11 @@ if(NOT result EQUAL 0 OR NOT changelog MATCHES "^ordina \\(${VERSION}\\) ")
   message(SEND_ERROR "the changelog does not begin with version ${VERSION}:\n${changelog}")
 endif()
 
+# lintian: every error (E:) and warning (W:) fails; information and pedantic
+# remarks do not. --allow-root lets it run as root too.
+execute_process(COMMAND ${LINTIAN} --allow-root ${debs} RESULT_VARIABLE result
+                OUTPUT_VARIABLE remarks ERROR_VARIABLE remarks)
+string(REGEX MATCHALL "(^|\n)[EW]: [^\n]*" faults "${remarks}")
+if(faults OR NOT result EQUAL 0)
+  message(SEND_ERROR "lintian (status ${result}):\n${remarks}")
+endif()
