@@ -2,10 +2,12 @@
 // then what it read: the count and the values, one per line.
 #include "console.h"
 #include "ctio_modules.h"
+#include "output_check.hpp"
 
 #include <stdio.h>
 
 int main(void) {
+    check_output_at_exit();
     const int capacity = 20;
     int a[capacity];
     int n = 0;

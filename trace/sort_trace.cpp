@@ -8,6 +8,7 @@
 // Every value stands in a column as wide as the widest value ("%.3g") or the
 // heading "A[n]": up to 8 values of up to 6 characters keep every line within
 // 80 columns. Longer rows are not wrapped: they run on, one row per pass.
+#include "output_check.hpp"
 #include "read_number.hpp"
 #include "trace.hpp"
 
@@ -68,6 +69,7 @@ void print_summary(const float *a, int n, const Steps *steps) {
 } // namespace
 
 int main(void) {
+    check_output_at_exit();
     float a[capacity];
     int n;
     do
