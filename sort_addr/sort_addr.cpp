@@ -2,6 +2,7 @@
 // on request the address of the slot that holds each of them.
 #include "algorithms.hpp"
 #include "console.h"
+#include "output_check.hpp"
 #include "flush_input.h"
 #include "read_number.hpp"
 
@@ -56,6 +57,7 @@ int read_answer() {
 } // namespace
 
 int main(void) {
+    check_output_at_exit();
     int a[capacity];
     int n;
     console_fit(screen_cols, screen_rows);

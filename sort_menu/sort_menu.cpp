@@ -4,6 +4,7 @@
 #include "algorithms.hpp"
 #include "console.h"
 #include "credits.hpp"
+#include "output_check.hpp"
 #include "pause.hpp"
 #include "read_number.hpp"
 
@@ -151,6 +152,7 @@ void list_values(const float *a, int n) {
 } // namespace
 
 int main(void) {
+    check_output_at_exit();
     float a[capacity];
     int frame_glyph = 0;
     console_fit(frame_width, frame_height);
