@@ -394,6 +394,7 @@ TEST(SortMenu, SmallWindowNotedUntilResizedOrAKey) {
             t.type("2\n");
         } else {
             t.resize(80, 50);
+            ASSERT_TRUE(t.wait_text(2, 1, "@"));
             // Typed during the animation: a key for the credits, the choice.
             t.type("k2\n");
         }
