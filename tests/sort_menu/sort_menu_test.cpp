@@ -459,6 +459,16 @@ TEST(SortMenu, EndOfInputEndsWithStatus2AndTheTerminalRestored) {
         EXPECT_TRUE(t.cursor_visible());
         EXPECT_EQ(t.stderr_output(), "Fine dell'input.\n");
     }
+    // On the terminal the message starts a line of its own, in the
+    // terminal's own colours.
+    harness::Terminal t(program, {});
+    pass_credits(t);
+    t.end_input();
+    ASSERT_TRUE(t.wait_exit());
+    EXPECT_EQ(t.row_text(17).substr(0, 16), "Fine dell'input.");
+    EXPECT_EQ(t.cell(1, 17).fg, -1);
+    EXPECT_EQ(t.cell(1, 17).bg, -1);
+    EXPECT_EQ(t.row_text(16), blanks(34) + choice_prompt);
 }
 
 } // namespace
