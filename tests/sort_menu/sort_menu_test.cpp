@@ -57,12 +57,20 @@ void pass_credits(harness::Terminal &t) {
     ASSERT_TRUE(t.wait_for([&] { return choice_asked(t); }));
 }
 
-// Types a wrong choice and waits until the choice is asked again: past the
-// echo of the answer (with CR LF for its line end), the prompt stands again.
+int count(const std::string &s, const std::string &part) {
+    int n = 0;
+    for (size_t at = s.find(part); at != std::string::npos; at = s.find(part, at + 1))
+        n++;
+    return n;
+}
+
+// Types a wrong choice and waits until the choice is asked again: the prompt
+// written once more, and the program waiting behind it.
 void retry_choice(harness::Terminal &t, const std::string &answer) {
-    size_t echoed = t.output().size() + answer.size() + 2;
+    int asked = count(t.output(), "Scelta: ");
     t.type(answer + "\n");
-    ASSERT_TRUE(t.wait_for([&] { return t.output().size() > echoed && choice_asked(t); }));
+    ASSERT_TRUE(
+        t.wait_for([&] { return count(t.output(), "Scelta: ") > asked && choice_asked(t); }));
 }
 
 // Types the dimension and the elements, each once its prompt is shown; the
@@ -228,13 +236,6 @@ TEST(SortMenu, CornersChangeAtEveryAttempt) {
     ASSERT_TRUE(t.wait_text(27, 4, "Ordinamento SEQUENZIALE SELETTIVO"));
 }
 
-int count(const std::string &s, const std::string &part) {
-    int n = 0;
-    for (size_t at = s.find(part); at != std::string::npos; at = s.find(part, at + 1))
-        n++;
-    return n;
-}
-
 // The glyph counter is kept bounded, yet the corners show what an endless
 // count would: 514 wrong answers (on one line, each one read in turn), and
 // the 515th attempt shows code 516 & 255 = 4 in colour 525 & 15 = 13.
@@ -357,11 +358,12 @@ TEST(SortMenu, RejectedElementIsAskedAgainInPlace) {
     ASSERT_TRUE(t.wait_text(8, 14, "Inserire A[2]:"));
     for (const std::string bad : {"x", "1.75abc", "nan"}) {
         SCOPED_TRACE(bad);
-        size_t echoed = t.output().size() + bad.size() + 2;
+        int asked = count(t.output(), "Inserire A[2]: ");
         t.type(bad + "\n");
         // Asked again once the rejected answer is wiped.
         ASSERT_TRUE(t.wait_for([&] {
-            return t.output().size() > echoed && t.cursor() == harness::Pos{23, 14} &&
+            return count(t.output(), "Inserire A[2]: ") > asked &&
+                   t.cursor() == harness::Pos{23, 14} &&
                    t.row_text(14) == blanks(7) + "Inserire A[2]:";
         }));
         EXPECT_EQ(t.cell(8, 14).fg, shown(15));
