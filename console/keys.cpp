@@ -218,6 +218,7 @@ int escape() {
 
 int key_read(int timeout_ms) {
     long long deadline = timeout_ms < 0 ? -1 : now_ms() + timeout_ms;
+    terminal_before_input();
     int b = next_byte(deadline, true);
     if (b == wake) {
         seen_resizes = terminal_resizes();

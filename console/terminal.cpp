@@ -20,6 +20,7 @@ void terminal_keep_quiet() {
 }
 void terminal_key_mode(bool on) { owner::quiet(on); }
 bool terminal_quiet() { return owner::quiet_on; }
+void terminal_before_input() { owner::before_input(); }
 void terminal_restore() { owner::restore(); }
 bool terminal_colours_lost() { return owner::colours_lost(); }
 void terminal_coloured(bool coloured) { owner::coloured = coloured; }

@@ -14,6 +14,9 @@ void terminal_keep_quiet();
 void terminal_key_mode(bool on);
 // Whether the terminal is quiet now.
 bool terminal_quiet();
+// Before a wait for input: quiet again in the foreground, stopped in the
+// background until the shell brings the program back.
+void terminal_before_input();
 void terminal_restore();
 bool terminal_colours_lost();
 // What the end must undo: colours other than the terminal's own, a hidden

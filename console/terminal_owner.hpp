@@ -225,6 +225,20 @@ inline void quiet(bool on) {
     sigprocmask(SIG_SETMASK, &old, nullptr);
 }
 
+// Before the program waits for input. In the foreground a quiet terminal is
+// made quiet again if it is not (a shell may give the terminal to a job that
+// runs in the background without continuing it, so no SIGCONT tells). In the
+// background, a program about to read the terminal stops, as the terminal
+// would stop it at its read, until the shell continues it in the foreground.
+inline void before_input() {
+    if (!quiet_on || tty < 0)
+        return;
+    if (in_foreground())
+        set_modes(&quiet_modes);
+    else if (isatty(STDIN_FILENO))
+        raise(SIGTTIN);
+}
+
 // Puts the terminal back now: modes as found, what the program changed
 // undone. Whoever draws after it must set the colours again (colours_lost).
 inline void restore() {
