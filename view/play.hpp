@@ -1,0 +1,8 @@
+// The key loop of sort_view: records the four algorithms on the values,
+// then draws the view and follows the keys until q or Esc.
+#pragma once
+
+#include "options.hpp"
+
+// Gives the exit status: 0 after q or Esc, 2 at the end of the input.
+int play(float *a, int n, Options *o);
