@@ -7,6 +7,7 @@
 #include <poll.h>
 #include <pty.h>
 #include <string.h>
+#include <sys/ioctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vterm.h>
@@ -181,6 +182,19 @@ Terminal::Terminal(const std::string &path, const std::vector<std::string> &args
     vterm_screen_enable_altscreen(screen_, 1);
     vterm_screen_set_callbacks(screen_, &screen_callbacks, this);
     vterm_screen_reset(screen_, 1);
+}
+
+void Terminal::resize(int cols, int rows) {
+    if (cols < 1 || rows < 1)
+        throw std::invalid_argument("terminal size must be positive");
+    pump(0); // what was drawn for the old size is read at that size
+    winsize ws{};
+    ws.ws_row = (unsigned short)rows;
+    ws.ws_col = (unsigned short)cols;
+    ioctl(master_, TIOCSWINSZ, &ws);
+    vterm_set_size(vt_, rows, cols);
+    cols_ = cols;
+    rows_ = rows;
 }
 
 Terminal::~Terminal() {

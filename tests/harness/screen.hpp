@@ -78,10 +78,12 @@ class Terminal {
     Terminal(const Terminal &) = delete;
     Terminal &operator=(const Terminal &) = delete;
 
-    // Keys.
+    // Keys, and the window's size: resize sets the pseudo-terminal's size,
+    // which sends SIGWINCH to the program, and the emulator's.
     void type(const std::string &bytes);
     void end_input();
     void signal(int sig);
+    void resize(int cols, int rows);
 
     // Waiting.
     bool wait_for(const std::function<bool()> &cond, int timeout_ms = 10000);
