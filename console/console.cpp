@@ -1,16 +1,23 @@
 // The console-window operations on a terminal. The escape sequences come from
-// the terminal's terminfo entry and are all written by put_cap, through the
-// C stdout stream; the terminal's modes belong to terminal.cpp.
+// the terminal's terminfo entry and are all written here, by put_cap, through
+// the C stdout stream; the terminal's modes belong to terminal.cpp, the keys
+// to keys.cpp, the answers to answer.cpp.
+//
+// What is written stays in stdout's buffer until the user must see it: before
+// a read, a key wait and a pause, and at the end. A screen, or a step of an
+// animation, thus reaches the terminal in one write.
 #include "console.h"
 
 #include "cp850.h"
+#include "keys.h"
 #include "read_number.hpp"
+#include "screen.h"
 #include "terminal.h"
 
-#include <errno.h>
 #include <stdarg.h>
 #include <stdio.h>
 #include <stdlib.h>
+#include <string.h>
 #include <sys/ioctl.h>
 #include <unistd.h>
 
@@ -25,14 +32,20 @@ constexpr int terminal_colour[16] = {0, 4, 2, 6, 1, 5, 3, 7, 8, 12, 10, 14, 9, 1
 
 // The capabilities in use; nullptr where the terminal has none.
 struct Caps {
-    const char *cup, *clear, *el, *sc, *rc, *ind, *cud, *setaf, *setab, *sgr0, *op, *bold;
+    const char *cup, *clear, *el, *sc, *rc, *ind, *cud, *cub, *cub1, *setaf, *setab, *sgr0, *op,
+        *bold, *rev, *civis, *cnorm, *u7;
 };
 
-// Colours as the terminal takes them: -1 is the terminal's default colour.
+// Colours and attributes as the terminal takes them: -1 is the terminal's
+// default colour.
 struct Colours {
     int fg, bg;
-    bool bold;
+    bool bold, reverse;
 };
+constexpr Colours plain = {-1, -1, false, false};
+
+// Large enough for a whole screen of a large window in one write.
+char out_buffer[256 * 1024];
 
 bool ready = false;
 bool capable = false; // escape sequences are written
@@ -41,7 +54,12 @@ int colour_count = 0; // 0 when no colours are written
 // Palette colours asked for, -1 before any.
 int fg_wish = -1;
 int bg_wish = -1;
-Colours shown = {-1, -1, false}; // what the terminal shows now
+bool reverse_wish = false;
+bool cursor_wish = true;
+Colours shown = plain; // what the terminal shows now
+// The window's size, as last read, and the count of resizes then.
+int window_cols = 0, window_rows = 0;
+int size_read_at = -1;
 
 const char *cap(const char *name) {
     const char *s = tigetstr(name);
@@ -56,10 +74,16 @@ void get_ready() {
     capable = terminal_claim();
     if (!capable)
         return;
-    caps = {cap("cup"), cap("clear"), cap("el"),    cap("sc"),   cap("rc"), cap("ind"),
-            cap("cud"), cap("setaf"), cap("setab"), cap("sgr0"), cap("op"), cap("bold")};
+    caps = {cap("cup"),  cap("clear"), cap("el"),   cap("sc"),    cap("rc"),    cap("ind"),
+            cap("cud"),  cap("cub"),   cap("cub1"), cap("setaf"), cap("setab"), cap("sgr0"),
+            cap("op"),   cap("bold"),  cap("rev"),  cap("civis"), cap("cnorm"), cap("u7")};
     int n = tigetnum("colors");
     colour_count = n >= 8 && caps.setaf != nullptr && caps.setab != nullptr ? n : 0;
+    setvbuf(stdout, out_buffer, _IOFBF, sizeof out_buffer);
+    answers_from_terminal();
+    // Where answers can be edited here, nothing typed shows by itself.
+    if (screen_editable())
+        terminal_keep_quiet();
 }
 
 int put_byte(int c) { return putchar(c); }
@@ -71,23 +95,27 @@ void put_cap(const char *s) {
 
 int clamp(int v, int low, int high) { return v < low ? low : v > high ? high : v; }
 
-void window_size(int *cols, int *rows) {
+void read_window_size() {
+    int resizes = terminal_resizes();
+    if (resizes == size_read_at)
+        return;
+    size_read_at = resizes;
     winsize size;
     if (ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 0 && size.ws_row > 0) {
-        *cols = size.ws_col;
-        *rows = size.ws_row;
+        window_cols = size.ws_col;
+        window_rows = size.ws_row;
         return;
     }
     int c = tigetnum("cols");
     int r = tigetnum("lines");
-    *cols = c > 0 ? c : 80;
-    *rows = r > 0 ? r : 25;
+    window_cols = c > 0 ? c : 80;
+    window_rows = r > 0 ? r : 25;
 }
 
 // The colours asked for, as this terminal can show them: with only 8
 // colours a bright foreground is its base colour in bold.
 Colours wished() {
-    Colours c = {-1, -1, false};
+    Colours c = {-1, -1, false, reverse_wish};
     if (fg_wish >= 0) {
         c.fg = terminal_colour[fg_wish];
         if (colour_count < 16 && c.fg >= 8) {
@@ -97,20 +125,21 @@ Colours wished() {
     }
     if (bg_wish >= 0)
         c.bg = colour_count < 16 ? terminal_colour[bg_wish] % 8 : terminal_colour[bg_wish];
+    if (colour_count == 0)
+        c.fg = c.bg = -1, c.bold = false;
     return c;
 }
 
-// Brings the terminal's colours to those asked for, writing only what
-// changes.
-void show_colours() {
-    if (colour_count == 0)
+// Brings the terminal's colours and attributes to those asked for, writing
+// only what changes.
+void show(Colours want) {
+    if (!capable)
         return;
     if (terminal_colours_lost())
-        shown = {-1, -1, false};
-    Colours want = wished();
-    if (shown.bold && !want.bold) {
+        shown = plain;
+    if ((shown.bold && !want.bold) || (shown.reverse && !want.reverse)) {
         put_cap(caps.sgr0);
-        shown = {-1, -1, false};
+        shown = plain;
     }
     if ((want.fg < 0 && shown.fg >= 0) || (want.bg < 0 && shown.bg >= 0)) {
         put_cap(caps.op);
@@ -118,11 +147,23 @@ void show_colours() {
     }
     if (want.bold && !shown.bold)
         put_cap(caps.bold);
+    if (want.reverse && !shown.reverse)
+        put_cap(caps.rev);
     if (want.fg != shown.fg)
         put_cap(tiparm(caps.setaf, want.fg));
     if (want.bg != shown.bg)
         put_cap(tiparm(caps.setab, want.bg));
     shown = want;
+    terminal_coloured(shown.fg >= 0 || shown.bg >= 0 || shown.bold || shown.reverse);
+}
+
+void show_colours() { show(wished()); }
+
+void show_cursor(bool visible) {
+    if (!capable)
+        return;
+    put_cap(visible ? caps.cnorm : caps.civis);
+    terminal_cursor_hidden(!visible);
 }
 
 // One row down in the same column. A plain line feed scrolls at the last row
@@ -156,7 +197,72 @@ void put_text(const char *text, int n) {
     }
 }
 
+// The size note: what the window is and what is needed, cut to the window.
+void write_size_note(int need_cols, int need_rows) {
+    char note[160];
+    snprintf(note, sizeof note,
+             "La finestra \xc3\xa8 %d\xc3\x97%d, ne serve una di %d\xc3\x97%d: allargala o "
+             "premi un tasto.",
+             window_cols, window_rows, need_cols, need_rows);
+    show(plain);
+    putchar('\r');
+    int room = window_cols - 1;
+    for (const char *p = note; *p != '\0'; p++) {
+        bool starts_character = ((unsigned char)*p & 0xC0) != 0x80;
+        if (starts_character && room-- == 0)
+            break;
+        putchar(*p);
+    }
+    put_cap(caps.el);
+}
+
 } // namespace
+
+// What the other units of the layer write through this one.
+
+bool screen_editable() {
+    return capable && caps.el != nullptr && (caps.cub != nullptr || caps.cub1 != nullptr);
+}
+
+void screen_back(int cells) {
+    if (cells <= 0)
+        return;
+    if (caps.cub != nullptr)
+        put_cap(tiparm(caps.cub, cells));
+    else
+        for (int i = 0; i < cells; i++)
+            put_cap(caps.cub1);
+}
+
+void screen_erase_to_end() { put_cap(caps.el); }
+
+bool screen_position(int *col, int *row) {
+    static bool answers = true; // the terminal answered the first request
+    static bool asked = false;
+    if (!capable || caps.u7 == nullptr || !answers)
+        return false;
+    put_cap(caps.u7);
+    fflush(stdout);
+    bool got = key_position_answer(col, row);
+    if (!asked)
+        answers = got;
+    asked = true;
+    return got;
+}
+
+void screen_window(int *cols, int *rows) {
+    get_ready();
+    read_window_size();
+    *cols = window_cols;
+    *rows = window_rows;
+}
+
+void screen_plain_colours() {
+    if (ready) {
+        show(plain);
+        fflush(stdout);
+    }
+}
 
 void clrscr(void) {
     get_ready();
@@ -164,17 +270,14 @@ void clrscr(void) {
         show_colours();
         put_cap(caps.clear);
     }
-    fflush(stdout);
 }
 
 void gotoxy(int x, int y) {
     get_ready();
     if (capable && caps.cup != nullptr) {
-        int cols, rows;
-        window_size(&cols, &rows);
-        put_cap(tiparm(caps.cup, clamp(y, 1, rows) - 1, clamp(x, 1, cols) - 1));
+        read_window_size();
+        put_cap(tiparm(caps.cup, clamp(y, 1, window_rows) - 1, clamp(x, 1, window_cols) - 1));
     }
-    fflush(stdout);
 }
 
 void textcolor(int c) {
@@ -191,8 +294,8 @@ void normvideo(void) {
     get_ready();
     fg_wish = -1;
     bg_wish = -1;
+    reverse_wish = false;
     show_colours();
-    fflush(stdout);
 }
 
 void clreol(void) {
@@ -201,7 +304,6 @@ void clreol(void) {
         show_colours();
         put_cap(caps.el);
     }
-    fflush(stdout);
 }
 
 int cprintf(const char *format, ...) {
@@ -226,14 +328,12 @@ int cprintf(const char *format, ...) {
     put_text(text, shown_bytes);
     if (text != small)
         free(text);
-    fflush(stdout);
     return n;
 }
 
 int cscanf(const char *format, ...) {
     get_ready();
     show_colours(); // the echo of the answer is in the current colours
-    fflush(stdout);
     va_list args;
     va_start(args, format);
     int stored = 0;
@@ -254,35 +354,80 @@ int cscanf(const char *format, ...) {
     return stored;
 }
 
+int console_key(int timeout_ms) {
+    get_ready();
+    fflush(stdout);
+    bool own_mode = !terminal_quiet();
+    if (own_mode)
+        terminal_key_mode(true);
+    int key = key_read(timeout_ms);
+    if (own_mode)
+        terminal_key_mode(false);
+    if (key == CK_RESIZE && !cursor_wish) { // a stop showed the cursor
+        show_cursor(false);
+        fflush(stdout);
+    }
+    return key;
+}
+
 int getch(void) {
     get_ready();
     fflush(stdout);
     if (!isatty(STDIN_FILENO))
         return getc(stdin);
-    terminal_key_mode(true);
-    unsigned char key;
-    ssize_t n;
+    int key;
     do
-        n = read(STDIN_FILENO, &key, 1);
-    while (n < 0 && errno == EINTR);
-    terminal_key_mode(false);
-    return n == 1 ? key : EOF;
+        key = console_key(-1);
+    while (key == CK_RESIZE || key == CK_NONE);
+    return key;
 }
 
-// First versions, to be replaced by whole-key reading and the size note.
-int console_key(int) { return getch(); }
+void console_window(int *cols, int *rows) { screen_window(cols, rows); }
 
-void console_window(int *cols, int *rows) {
+void console_size_note(int cols, int rows) {
     get_ready();
-    window_size(cols, rows);
+    read_window_size();
+    if (capable)
+        write_size_note(cols, rows);
 }
 
-void console_size_note(int, int) {}
+int console_fit(int cols, int rows) {
+    get_ready();
+    if (!capable || !isatty(STDIN_FILENO))
+        return 1;
+    bool noted = false;
+    int fits = 1;
+    for (;;) {
+        read_window_size();
+        if (window_cols >= cols && window_rows >= rows)
+            break;
+        write_size_note(cols, rows);
+        noted = true;
+        int key = console_key(-1);
+        if (key != CK_RESIZE && key != CK_NONE) {
+            fits = 0;
+            break;
+        }
+    }
+    if (noted) {
+        putchar('\r');
+        put_cap(caps.el);
+    }
+    return fits;
+}
 
-int console_fit(int, int) { return 1; }
+void console_cursor(int visible) {
+    get_ready();
+    cursor_wish = visible != 0;
+    show_cursor(cursor_wish);
+}
 
-void console_cursor(int) {}
+void console_reverse(int on) {
+    get_ready();
+    reverse_wish = on != 0;
+}
 
-void console_reverse(int) {}
-
-void console_flush(void) { fflush(stdout); }
+void console_flush(void) {
+    get_ready();
+    fflush(stdout);
+}

@@ -4,7 +4,25 @@
 
 #include "terminal_owner.hpp"
 
-bool terminal_claim() { return owner::claim(); }
-void terminal_key_mode(bool on) { owner::key_mode(on); }
+namespace {
+bool keep_quiet = false;
+}
+
+bool terminal_claim() {
+    bool capable = owner::claim();
+    if (keep_quiet && !owner::quiet_on)
+        owner::quiet(true);
+    return capable;
+}
+void terminal_keep_quiet() {
+    keep_quiet = true;
+    owner::quiet(true);
+}
+void terminal_key_mode(bool on) { owner::quiet(on); }
+bool terminal_quiet() { return owner::quiet_on; }
 void terminal_restore() { owner::restore(); }
 bool terminal_colours_lost() { return owner::colours_lost(); }
+void terminal_coloured(bool coloured) { owner::coloured = coloured; }
+void terminal_cursor_hidden(bool hidden) { owner::cursor_hidden = hidden; }
+int terminal_resizes() { return owner::resizes; }
+int terminal_continues() { return owner::continues; }

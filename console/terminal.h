@@ -3,7 +3,26 @@
 // told in terminal_owner.hpp, where the owner lives.
 #pragma once
 
+// Claims the terminal (the first call saves its state and installs the
+// handlers), quiet again if it is to be kept so. Answers whether escape
+// sequences may be written.
 bool terminal_claim();
+// Keeps the terminal quiet, no echo and no line editing, until it is put
+// back, and again whenever it is claimed after that.
+void terminal_keep_quiet();
+// Quiet mode for one key wait on a terminal that is not kept quiet.
 void terminal_key_mode(bool on);
+// Whether the terminal is quiet now.
+bool terminal_quiet();
 void terminal_restore();
 bool terminal_colours_lost();
+// What the end must undo: colours other than the terminal's own, a hidden
+// cursor.
+void terminal_coloured(bool coloured);
+void terminal_cursor_hidden(bool hidden);
+// How many times the window changed size, and the program was continued in
+// the foreground, so far.
+int terminal_resizes();
+int terminal_continues();
+// Drops what was typed ahead and kept by the layer, not yet read.
+void terminal_drop_typed();

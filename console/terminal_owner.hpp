@@ -1,8 +1,11 @@
-// The owner of the terminal's state: the modes of standard input, the
-// colours and the cursor. Whoever changes any of them claims the terminal
-// first; from then on the terminal is put back as it was found at the end of
-// the program, at the end of its input (exit) and when SIGINT, SIGTERM or
-// SIGHUP end it. The screen's contents stay.
+// The owner of the terminal's state: the modes of the terminal that is drawn
+// on, its colours, the cursor's visibility and the alternate screen. Whoever
+// changes any of them claims the terminal first; from then on the terminal is
+// put back as it was found at the end of the program, at the end of its input
+// (exit), when SIGINT, SIGTERM, SIGHUP or SIGQUIT end it, when it crashes
+// (SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT) and while Ctrl-Z has stopped it.
+// What is put back is only what the program changed: the colours if it set
+// some, the cursor if it hid it, the normal screen if it left it.
 //
 // It has internal linkage so that the one unit of a program that owns the
 // terminal holds it whole, without linking anything else of the project: the
@@ -10,8 +13,8 @@
 // object modules alone. Include it in one unit of a program only.
 //
 // What the signal handlers do is limited to async-signal-safe calls:
-// write(2), tcgetattr, tcsetattr, sigaction, sigprocmask and raise. The bytes
-// they write are prepared when the terminal is claimed.
+// write(2), tcgetattr, tcsetattr, tcgetpgrp, getpgrp, sigaction, sigprocmask
+// and raise. The bytes they write are prepared when the terminal is claimed.
 #pragma once
 
 #include <errno.h>
@@ -27,30 +30,47 @@ namespace {
 namespace owner {
 
 bool claimed = false;
-bool capable = false;    // standard output is a terminal with a terminfo entry
-bool have_modes = false; // standard input is a terminal
-termios found_modes;     // standard input's modes when the terminal was claimed
-termios key_modes;
-volatile sig_atomic_t key_mode_on = 0;
+bool capable = false; // standard output is a terminal with a terminfo entry
+int tty = -1;         // the terminal drawn on: standard output's, else input's
+termios found_modes;  // its modes when the terminal was claimed
+termios quiet_modes;  // no echo, no line editing; signals from the keyboard
+volatile sig_atomic_t quiet_on = 0;
 volatile sig_atomic_t colours_were_lost = 0;
+// What the program changed and the end must undo.
+volatile sig_atomic_t coloured = 0;
+volatile sig_atomic_t cursor_hidden = 0;
+volatile sig_atomic_t alternate = 0;
+// Counted by the handlers, read by whoever waits: the window's size changed;
+// the program was given the terminal back after a stop.
+volatile sig_atomic_t resizes = 0;
+volatile sig_atomic_t continues = 0;
 
-// Resets the colours and shows the cursor.
-char reset_bytes[256];
-int reset_length = 0;
+// The bytes that undo each change, as the terminal's entry spells them.
+struct Bytes {
+    char text[128];
+    int length;
+};
+Bytes colour_reset = {};
+Bytes cursor_show = {};
+Bytes normal_screen = {};
+Bytes *filling = nullptr;
 
-inline int add_reset_byte(int c) {
-    if (reset_length < (int)sizeof reset_bytes)
-        reset_bytes[reset_length++] = (char)c;
+inline int add_byte(int c) {
+    if (filling->length < (int)sizeof filling->text)
+        filling->text[filling->length++] = (char)c;
     return c;
 }
 
-inline void add_reset(const char *name) {
+inline void add(Bytes *bytes, const char *name) {
     const char *s = tigetstr(name);
+    filling = bytes;
     if (s != nullptr && s != (char *)-1)
-        tputs(s, 1, add_reset_byte);
+        tputs(s, 1, add_byte);
 }
 
-inline void write_out(const char *p, int n) {
+inline void write_out(const Bytes &bytes) {
+    const char *p = bytes.text;
+    int n = bytes.length;
     while (n > 0) {
         ssize_t w = write(STDOUT_FILENO, p, (size_t)n);
         if (w < 0 && errno == EINTR)
@@ -72,40 +92,54 @@ inline bool same_modes(const termios *a, const termios *b) {
     return true;
 }
 
-// Changes the modes only when they differ, so a program that ends in the
-// background, with its modes untouched, is not stopped by SIGTTOU.
+// Whether the program's process group is the terminal's foreground: only
+// then may it change the terminal's modes.
+inline bool in_foreground() { return tty >= 0 && tcgetpgrp(tty) == getpgrp(); }
+
+// Changes the modes only when they differ, so that a program that ends in
+// the background, its modes already given back, is not stopped by SIGTTOU.
 inline void set_modes(const termios *modes) {
     termios now;
-    if (tcgetattr(STDIN_FILENO, &now) == 0 && same_modes(&now, modes))
+    if (tty < 0 || (tcgetattr(tty, &now) == 0 && same_modes(&now, modes)))
         return;
-    tcsetattr(STDIN_FILENO, TCSADRAIN, modes);
+    tcsetattr(tty, TCSADRAIN, modes);
 }
 
+// Undoes what the program changed on the terminal, now.
 inline void put_back() {
-    write_out(reset_bytes, reset_length);
-    if (have_modes)
-        set_modes(&found_modes);
+    if (coloured)
+        write_out(colour_reset);
+    if (cursor_hidden)
+        write_out(cursor_show);
+    if (alternate)
+        write_out(normal_screen);
+    coloured = 0;
+    cursor_hidden = 0;
+    alternate = 0;
+    set_modes(&found_modes);
 }
 
-inline void catch_signal(int sig, void (*handler)(int)) {
+// The actions the program had before the owner took each signal over: the
+// default one, or a handler of the run time (a sanitizer's, say).
+struct sigaction earlier[NSIG];
+
+inline void catch_signal(int sig, void (*handler)(int, siginfo_t *, void *)) {
     struct sigaction action = {};
-    action.sa_handler = handler;
+    action.sa_sigaction = handler;
     sigfillset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
+    action.sa_flags = SA_RESTART | SA_SIGINFO;
     sigaction(sig, &action, nullptr);
 }
 
-inline void set_default_action(int sig) {
-    struct sigaction action = {};
-    action.sa_handler = SIG_DFL;
-    sigemptyset(&action.sa_mask);
-    sigaction(sig, &action, nullptr);
-}
-
-// Raises sig with its default action, at once: it is blocked while its
-// handler runs.
-inline void raise_unblocked(int sig) {
-    set_default_action(sig);
+// Ends the program as sig would have without the owner: the earlier action
+// is put back and sig raised again, at once (it is blocked while its handler
+// runs). A fault of the processor itself happens again when the handler
+// returns, now with the earlier action, which sees it as it was.
+inline void end_as_before(int sig, const siginfo_t *info) {
+    sigaction(sig, &earlier[sig], nullptr);
+    bool fault = sig == SIGSEGV || sig == SIGBUS || sig == SIGFPE || sig == SIGILL;
+    if (fault && info != nullptr && info->si_code > 0) // not sent by a process
+        return;
     raise(sig);
     sigset_t set;
     sigemptyset(&set);
@@ -113,50 +147,65 @@ inline void raise_unblocked(int sig) {
     sigprocmask(SIG_UNBLOCK, &set, nullptr);
 }
 
-// SIGINT, SIGTERM, SIGHUP: the terminal as found, then the end the shell
-// expects from that signal.
-inline void on_end_signal(int sig) {
+// SIGINT, SIGTERM, SIGHUP, SIGQUIT and the crashes: the terminal as found,
+// then the end the shell expects from that signal.
+inline void on_end_signal(int sig, siginfo_t *info, void *) {
     put_back();
-    raise_unblocked(sig);
+    end_as_before(sig, info);
 }
 
-// Continued: key mode again if a key is awaited; the colours the terminal
-// shows are no longer known.
-inline void on_continue(int) {
+// Continued: if it is in the foreground, the program takes its modes back;
+// the terminal's colours are no longer known, nor what it shows. In the
+// background it leaves the terminal alone; the shell continues it again when
+// it brings it to the foreground.
+inline void on_continue(int, siginfo_t *, void *) {
     int saved_errno = errno;
-    if (key_mode_on)
-        set_modes(&key_modes);
-    colours_were_lost = 1;
+    if (in_foreground()) {
+        if (quiet_on)
+            set_modes(&quiet_modes);
+        colours_were_lost = 1;
+        continues = continues + 1;
+    }
     errno = saved_errno;
 }
 
+inline void on_resize(int, siginfo_t *, void *) { resizes = resizes + 1; }
+
 // Ctrl-Z: the shell gets the terminal as found; the process stops inside
-// raise_unblocked and goes on from there when continued. Where it cannot
-// stop (its process group has no shell to return to, so the stop is
-// discarded) it goes on at once; either way it takes its modes back.
-inline void on_stop(int) {
+// raise and goes on from there when continued. Where it cannot stop (its
+// process group has no shell to return to, so the stop is discarded) it goes
+// on at once; either way it takes its modes back if it is in the foreground.
+inline void on_stop(int, siginfo_t *, void *) {
     int saved_errno = errno;
     put_back();
-    raise_unblocked(SIGTSTP);
+    struct sigaction action = {};
+    action.sa_handler = SIG_DFL;
+    sigaction(SIGTSTP, &action, nullptr);
+    raise(SIGTSTP);
+    sigset_t set;
+    sigemptyset(&set);
+    sigaddset(&set, SIGTSTP);
+    sigprocmask(SIG_UNBLOCK, &set, nullptr);
     catch_signal(SIGTSTP, on_stop);
-    on_continue(SIGCONT);
+    on_continue(SIGCONT, nullptr, nullptr);
     errno = saved_errno;
 }
 
 // A signal that the program was started with ignored stays ignored (nohup,
 // background jobs of a shell without job control).
-inline void catch_unless_ignored(int sig, void (*handler)(int)) {
-    struct sigaction old;
-    if (sigaction(sig, nullptr, &old) == 0 && old.sa_handler == SIG_IGN)
+inline void catch_unless_ignored(int sig, void (*handler)(int, siginfo_t *, void *)) {
+    if (sigaction(sig, nullptr, &earlier[sig]) == 0 && earlier[sig].sa_handler == SIG_IGN)
         return;
     catch_signal(sig, handler);
 }
 
-// Key mode on standard input: no echo, no line editing, one byte at a time;
-// signals from the keyboard (Ctrl-C, Ctrl-Z) still work. false puts back the
-// modes as found. Nothing happens when standard input is not a terminal.
-inline void key_mode(bool on) {
-    if (!have_modes)
+// Quiet mode on the terminal: no echo, no line editing, one byte at a time;
+// signals from the keyboard (Ctrl-C, Ctrl-Z, Ctrl-\) still work. false puts
+// back the modes as found. Nothing happens when no stream is a terminal; in
+// the background the modes are taken when the shell continues the program in
+// the foreground.
+inline void quiet(bool on) {
+    if (tty < 0)
         return;
     // Ctrl-Z between the flag and the modes would leave them mixed up.
     sigset_t stop, old;
@@ -164,54 +213,60 @@ inline void key_mode(bool on) {
     sigaddset(&stop, SIGTSTP);
     sigaddset(&stop, SIGCONT);
     sigprocmask(SIG_BLOCK, &stop, &old);
-    key_mode_on = on;
-    set_modes(on ? &key_modes : &found_modes);
+    quiet_on = on;
+    if (!on || in_foreground())
+        set_modes(on ? &quiet_modes : &found_modes);
     sigprocmask(SIG_SETMASK, &old, nullptr);
 }
 
-// Puts the terminal back now: modes as found, colours reset, cursor visible.
-// Whoever draws after it must set the colours again (colours_lost).
+// Puts the terminal back now: modes as found, what the program changed
+// undone. Whoever draws after it must set the colours again (colours_lost).
 inline void restore() {
     if (!claimed)
         return;
     fflush(stdout);
-    key_mode(false);
+    quiet(false);
     put_back();
     colours_were_lost = 1;
 }
 
 inline void at_exit() { restore(); }
 
-// First call only: saves the modes of standard input (when it is a terminal),
-// loads the terminfo entry of standard output (when it is a terminal with an
-// entry), prepares the bytes that reset the colours and show the cursor, and
-// installs the exit and signal handlers. Every call answers whether escape
-// sequences may be written to standard output: false means plain text only.
+// First call only: saves the modes of the terminal drawn on (standard
+// output's, or standard input's when only that one is a terminal), loads the
+// terminfo entry of standard output (when it is a terminal with an entry),
+// prepares the bytes that undo each change, and installs the exit and signal
+// handlers. Every call answers whether escape sequences may be written to
+// standard output: false means plain text only.
 inline bool claim() {
     if (claimed)
         return capable;
     claimed = true;
-    if (isatty(STDIN_FILENO) && tcgetattr(STDIN_FILENO, &found_modes) == 0) {
-        have_modes = true;
-        key_modes = found_modes;
-        key_modes.c_lflag &= ~(tcflag_t)(ICANON | ECHO);
-        key_modes.c_cc[VMIN] = 1;
-        key_modes.c_cc[VTIME] = 0;
+    tty = isatty(STDOUT_FILENO) ? STDOUT_FILENO : isatty(STDIN_FILENO) ? STDIN_FILENO : -1;
+    if (tty >= 0 && tcgetattr(tty, &found_modes) != 0)
+        tty = -1;
+    if (tty >= 0) {
+        quiet_modes = found_modes;
+        quiet_modes.c_lflag &= ~(tcflag_t)(ICANON | ECHO);
+        quiet_modes.c_cc[VMIN] = 1;
+        quiet_modes.c_cc[VTIME] = 0;
     }
     int error;
     capable = isatty(STDOUT_FILENO) &&
               (cur_term != nullptr || setupterm(nullptr, STDOUT_FILENO, &error) == 0 /* OK */);
     if (capable) {
-        add_reset("sgr0");
-        add_reset("op");
-        add_reset("cnorm");
+        add(&colour_reset, "sgr0");
+        add(&colour_reset, "op");
+        add(&cursor_show, "cnorm");
+        add(&normal_screen, "rmcup");
     }
     atexit(at_exit);
-    catch_unless_ignored(SIGINT, on_end_signal);
-    catch_unless_ignored(SIGTERM, on_end_signal);
-    catch_unless_ignored(SIGHUP, on_end_signal);
+    const int ends[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT};
+    for (int sig : ends)
+        catch_unless_ignored(sig, on_end_signal);
     catch_unless_ignored(SIGTSTP, on_stop);
     catch_signal(SIGCONT, on_continue);
+    catch_signal(SIGWINCH, on_resize);
     return capable;
 }
 

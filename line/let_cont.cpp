@@ -1,4 +1,5 @@
 // read_dim: reads a dimension from 1 to 100 and shows it.
+#include "output_check.hpp"
 #include "read_number.hpp"
 
 extern "C" int let_contr(int lower) {
@@ -10,8 +11,8 @@ extern "C" int let_contr(int lower) {
 }
 
 int main(void) {
+    check_output_at_exit();
     int n = let_contr(0);
     printf(" la dimesione dell'array scelta \xc3\xa8: %d", n);
-    fflush(stdout);
     return 0;
 }

@@ -1,9 +1,11 @@
 // read_real: reads up to 100 reals.
+#include "output_check.hpp"
 #include "read_number.hpp"
 
 extern "C" void let_ele(float *a, int n) { read_elements(a, n, "Inserire A[%d]: "); }
 
 int main(void) {
+    check_output_at_exit();
     float a[100];
     int n;
     // As in sort_real: any count up to the array's 100, 0 or less reading nothing.
@@ -11,6 +13,5 @@ int main(void) {
         printf("inserire la dim:");
     while (!read_int(&n) || n > 100);
     let_ele(a, n);
-    fflush(stdout);
     return 0;
 }

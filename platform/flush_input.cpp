@@ -1,5 +1,7 @@
 #include "flush_input.h"
 
+#include "terminal.h"
+
 #include <stdio.h>
 #include <stdio_ext.h>
 #include <termios.h>
@@ -7,6 +9,8 @@
 
 void flush_input(void) {
     __fpurge(stdin);
-    if (isatty(STDIN_FILENO))
+    if (isatty(STDIN_FILENO)) {
+        terminal_drop_typed();
         tcflush(STDIN_FILENO, TCIFLUSH);
+    }
 }

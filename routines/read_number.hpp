@@ -18,13 +18,19 @@
 #include <math.h>
 #include <stdio.h>
 #include <stdlib.h>
+#include <unistd.h>
 
 namespace {
 
 // No number needs more characters; a longer token is not a number.
 constexpr int token_capacity = 512;
 
+// The message starts a line of its own: on a terminal the cursor stands
+// after a prompt.
 [[noreturn]] inline void end_of_input() {
+    if (isatty(STDOUT_FILENO))
+        putchar('\n');
+    fflush(stdout);
     fputs("Fine dell'input.\n", stderr);
     exit(2);
 }

@@ -2,12 +2,17 @@
 // on request the address of the slot that holds each of them.
 #include "algorithms.hpp"
 #include "console.h"
+#include "output_check.hpp"
 #include "flush_input.h"
 #include "read_number.hpp"
 
 namespace {
 
 const int capacity = 20;
+// The window the credits need: their longest line ends in column 68, their
+// last is on row 16.
+const int screen_cols = 68;
+const int screen_rows = 16;
 
 void credits() {
     textcolor(14);
@@ -52,8 +57,10 @@ int read_answer() {
 } // namespace
 
 int main(void) {
+    check_output_at_exit();
     int a[capacity];
     int n;
+    console_fit(screen_cols, screen_rows);
     credits();
     read_values(a, &n, capacity);
     sort_values(a, n);

@@ -7,9 +7,6 @@
 
 namespace {
 
-const int frame_width = 79;
-const int frame_height = 44;
-
 // Each side gets a cell at steps 1 to 7 and then at every odd step: 43 cells,
 // rows 1 to 43, the last at step 79.
 bool side_grows(int i) { return i % 2 == 1 || i == 2 || i == 4 || i == 6; }
@@ -21,10 +18,10 @@ void put(int x, int y, const char *text) {
 
 // One pass: the "@" row advances a column at every step and the side below
 // it a row whenever side_grows says so.
-void frame_pass(int row, int side_column) {
+void frame_pass(Pace *pace, int row, int side_column) {
     int side_row = 1;
     for (int i = 1; i <= frame_width; i++) {
-        pause_ms(credits_step_ms);
+        pause_ms(pace, credits_step_ms);
         put(i, row, "@");
         if (side_grows(i)) {
             put(side_column, side_row, "~");
@@ -51,8 +48,9 @@ const Credit lines[] = {
 void credits() {
     textbackground(4);
     textcolor(10);
-    frame_pass(1, 1);                      // top row and left side
-    frame_pass(frame_height, frame_width); // bottom row and right side
+    Pace pace;                                    // the 158 steps keep one pace
+    frame_pass(&pace, 1, 1);                      // top row and left side
+    frame_pass(&pace, frame_height, frame_width); // bottom row and right side
     textbackground(0);
     for (const Credit &line : lines) {
         textcolor(line.colour);

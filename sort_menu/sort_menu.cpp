@@ -4,6 +4,7 @@
 #include "algorithms.hpp"
 #include "console.h"
 #include "credits.hpp"
+#include "output_check.hpp"
 #include "pause.hpp"
 #include "read_number.hpp"
 
@@ -141,17 +142,20 @@ void read_values(float *a, int n) {
 // Through standard output, each line shown for a pause before the next.
 void list_values(const float *a, int n) {
     printf("\n\n\t\t\t\tElenco ordinato :\n");
+    Pace pace;
     for (int i = 0; i < n; i++) {
         printf("\n\t\t\t\t%5.4f  ", (double)a[i]);
-        pause_ms(listing_line_ms);
+        pause_ms(&pace, listing_line_ms);
     }
 }
 
 } // namespace
 
 int main(void) {
+    check_output_at_exit();
     float a[capacity];
     int frame_glyph = 0;
+    console_fit(frame_width, frame_height);
     credits();
     clrscr();
     draw_menu();

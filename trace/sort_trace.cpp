@@ -9,12 +9,14 @@
 // text that reads back as the same real) or the heading "A[n]": up to 8
 // values of up to 6 characters keep every line within 80 columns. Longer
 // rows are not wrapped: they run on, one row per pass.
+#include "output_check.hpp"
 #include "read_number.hpp"
 #include "trace.hpp"
 
 #include <stdio.h>
 
 int main(void) {
+    check_output_at_exit();
     float a[capacity];
     int n;
     do

@@ -91,8 +91,8 @@ struct Pen {
             return;
         flush();
         if ((want.fg == plain && t.fg != plain) || (want.bg == plain && t.bg != plain)) {
-            normvideo();
-            t.fg = t.bg = plain;
+            normvideo(); // the terminal's own colours, and reverse video off
+            t = {};
         }
         if (want.fg != t.fg)
             textcolor(want.fg);

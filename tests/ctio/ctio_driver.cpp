@@ -2,6 +2,7 @@
 // their own, then the terminal changed as a program in key mode with a hidden
 // cursor would leave it, then uninit_ctio and one more text. It ends with
 // _exit, so nothing but uninit_ctio puts the terminal back.
+#include "console.h"
 #include "ctio.h"
 
 #include <stdio.h>
@@ -20,7 +21,7 @@ int main() {
     tcgetattr(STDIN_FILENO, &modes);
     modes.c_lflag &= ~(tcflag_t)(ICANON | ECHO);
     tcsetattr(STDIN_FILENO, TCSANOW, &modes);
-    printf("\033[?25l");
+    console_cursor(0);
     uninit_ctio();
     put_vt_cursor(3, 6);
     printf("after");

@@ -5,10 +5,11 @@
 //
 // The values fill the array from its start; count is what the dispatch gets.
 // With -w it waits for a key after the credits, while curses mode is on, so
-// that a test can end it with a signal there. At the end the values' positions
+// that a test can end it with a signal there (the credits are not copied to
+// the normal screen then). At the end the values' positions
 // go to standard error as "[1.25][3.5]".
+#include "credits_text.hpp"
 #include "demo.hpp"
-#include "grafical.h"
 #include "terminal_owner.hpp"
 
 #include <stdio.h>
@@ -35,9 +36,16 @@ int main(int argc, char **argv) {
         n = 100;
 
     owner::claim();
-    grafical();
-    if (wait_key)
+    if (wait_key) {
+        // Kept in curses mode, on the alternate screen, until the key.
+        owner::alternate = 1;
+        grafical();
         getchar();
+        endwin();
+        owner::alternate = 0;
+    } else {
+        show_credits();
+    }
     sort_by_choice(choice, a, n);
     fflush(stdout);
     for (int i = 0; i < filled; i++)

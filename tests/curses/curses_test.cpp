@@ -67,13 +67,33 @@ bool drawn(const harness::Terminal &t) {
     return t.cursor() == cell_of(last_row, 0);
 }
 
-TEST(CursesDemo, CreditsThenTheBubbleSortAndTheShellsModesBack) {
-    for (const char *program : {demo, demo_by_hand}) {
-        SCOPED_TRACE(program);
-        harness::Terminal t(program, {});
+// The drawing stays on the normal screen, with the shell's modes, whatever the
+// terminal and whichever stream is one; where curses cannot drive the
+// terminal, the same rows come as plain text.
+TEST(CursesDemo, CreditsLeftOnTheNormalScreenThenTheBubbleSort) {
+    const struct {
+        const char *program, *term;
+        bool input_from_null;
+    } cases[] = {
+        {demo, "xterm-256color", false},      {demo_by_hand, "xterm-256color", false},
+        {demo, "xterm-256color", true},       {demo, "linux", false},
+        {demo, "no-such-terminal", false},    {demo, "dumb", false},
+        {demo, "", false},
+    };
+    for (const auto &k : cases) {
+        SCOPED_TRACE(testing::Message() << k.program << " TERM=" << k.term << " "
+                                        << (k.input_from_null ? "< /dev/null" : ""));
+        std::vector<std::string> args;
+        std::string program = k.program;
+        if (k.input_from_null) {
+            args = {"-c", "exec \"$0\" < /dev/null", program};
+            program = "/bin/sh";
+        }
+        harness::Terminal t(program, args, 80, 50, k.term);
         ASSERT_TRUE(t.wait_exit());
         EXPECT_EQ(t.exit_status(), 0);
         expect_screen(t, "utilizzo bubblesort");
+        EXPECT_FALSE(t.alt_screen());
         EXPECT_TRUE(harness::same_modes(t.modes(), t.initial_modes()));
     }
 }
@@ -121,6 +141,7 @@ TEST(CursesCredits, ASignalWhileCursesModeIsOnGivesTheShellItsModesBack) {
         ASSERT_TRUE(t.wait_exit());
         EXPECT_EQ(t.term_signal(), sig);
         EXPECT_TRUE(harness::same_modes(t.modes(), t.initial_modes()));
+        EXPECT_FALSE(t.alt_screen());
     }
 }
 

@@ -82,7 +82,7 @@ struct SigpipeBlocked {
 } // namespace
 
 Run run_piped(const std::string &path, const std::vector<std::string> &args,
-              const std::string &input, int timeout_ms) {
+              const std::string &input, int timeout_ms, Output output) {
     CStrings argv = make_argv(path, args);
     int in[2], out[2], err[2], exec_err[2];
     int *pipes[] = {in, out, err, exec_err};
@@ -90,17 +90,28 @@ Run run_piped(const std::string &path, const std::vector<std::string> &args,
     for (; made < 4; made++)
         if (pipe2(pipes[made], O_CLOEXEC) < 0)
             break;
-    pid_t pid = made == 4 ? fork() : -1;
+    // The program's standard output. For a reader gone, the read end is
+    // closed before the program starts: no write of it ever finds a reader.
+    int out_to = made == 4 ? out[1] : -1;
+    if (made == 4 && output == Output::full_device)
+        out_to = open("/dev/full", O_WRONLY | O_CLOEXEC);
+    if (made == 4 && output == Output::reader_gone) {
+        close(out[0]);
+        out[0] = -1;
+    }
+    pid_t pid = out_to >= 0 ? fork() : -1;
     if (pid == 0) {
         reset_signals();
         setsid();
         dup2(in[0], 0);
-        dup2(out[1], 1);
+        dup2(out_to, 1);
         dup2(err[1], 2);
         exec_or_report(argv.ptrs[0], argv.ptrs.data(), environ, exec_err[1]);
     }
+    int saved = errno;
+    if (out_to >= 0 && out_to != out[1])
+        close(out_to); // the program has its own copy
     if (pid < 0) {
-        int saved = errno;
         for (int i = 0; i < made; i++) {
             close(pipes[i][0]);
             close(pipes[i][1]);

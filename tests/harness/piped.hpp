@@ -24,7 +24,12 @@ struct Run {
     bool timed_out = false;
 };
 
+// Where the program's standard output goes: a pipe read into Run::out, the
+// full device (every write fails with ENOSPC), or a pipe that nobody reads
+// (a write raises SIGPIPE).
+enum class Output { collected, full_device, reader_gone };
+
 Run run_piped(const std::string &path, const std::vector<std::string> &args,
-              const std::string &input, int timeout_ms = 10000);
+              const std::string &input, int timeout_ms = 10000, Output output = Output::collected);
 
 } // namespace harness

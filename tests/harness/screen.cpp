@@ -8,6 +8,7 @@
 #include <pty.h>
 #include <string.h>
 #include <sys/ioctl.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vterm.h>
@@ -109,6 +110,9 @@ void close_fd(int &fd) {
     }
     if (stderr_fd >= 0)
         dup2(stderr_fd, 2);
+    // A program ended by SIGQUIT or a crash leaves no core file behind.
+    rlimit no_core = {0, 0};
+    setrlimit(RLIMIT_CORE, &no_core);
     // Nothing of the test process but the three standard streams reaches the program.
     close_range(3, ~0U, CLOSE_RANGE_CLOEXEC);
     exec_or_report(argv.ptrs[0], argv.ptrs.data(), env.ptrs.data(), err_fd);
@@ -184,19 +188,6 @@ Terminal::Terminal(const std::string &path, const std::vector<std::string> &args
     vterm_screen_reset(screen_, 1);
 }
 
-void Terminal::resize(int cols, int rows) {
-    if (cols < 1 || rows < 1)
-        throw std::invalid_argument("terminal size must be positive");
-    pump(0); // what was drawn for the old size is read at that size
-    winsize ws{};
-    ws.ws_row = (unsigned short)rows;
-    ws.ws_col = (unsigned short)cols;
-    ioctl(master_, TIOCSWINSZ, &ws);
-    vterm_set_size(vt_, rows, cols);
-    cols_ = cols;
-    rows_ = rows;
-}
-
 Terminal::~Terminal() {
     if (!reaped_) {
         // Still a zombie at worst, so the group id cannot belong to anyone else yet.
@@ -208,6 +199,17 @@ Terminal::~Terminal() {
     close_fd(stderr_fd_);
     close_fd(master_);
     vterm_free(vt_);
+}
+
+void Terminal::resize(int cols, int rows) {
+    pump(0); // what was drawn at the old size lands there
+    winsize size = {};
+    size.ws_col = (unsigned short)cols;
+    size.ws_row = (unsigned short)rows;
+    ioctl(master_, TIOCSWINSZ, &size);
+    vterm_set_size(vt_, rows, cols);
+    cols_ = cols;
+    rows_ = rows;
 }
 
 void Terminal::reap(int options) {

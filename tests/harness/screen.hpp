@@ -78,11 +78,12 @@ class Terminal {
     Terminal(const Terminal &) = delete;
     Terminal &operator=(const Terminal &) = delete;
 
-    // Keys, and the window's size: resize sets the pseudo-terminal's size,
-    // which sends SIGWINCH to the program, and the emulator's.
+    // Keys.
     void type(const std::string &bytes);
     void end_input();
     void signal(int sig);
+    // The window's new size: the program gets SIGWINCH, the screen keeps its
+    // cells where they fit.
     void resize(int cols, int rows);
 
     // Waiting.

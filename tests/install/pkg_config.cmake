@@ -3,6 +3,7 @@
 cmake_minimum_required(VERSION 3.25)
 find_program(PKG_CONFIG NAMES pkg-config REQUIRED)
 set(ENV{PKG_CONFIG_PATH} ${PREFIX}/${LIBDIR}/pkgconfig)
+file(MAKE_DIRECTORY ${WORK})
 
 execute_process(COMMAND ${PKG_CONFIG} --exists --print-errors "ordina >= 1.0"
                 RESULT_VARIABLE result ERROR_VARIABLE err)

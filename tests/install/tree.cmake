@@ -14,9 +14,9 @@ set(expected include/ordina/ordina.h include/ordina/grafical.h include/ordina/ct
              ${LIBDIR}/cmake/ordina/ordinaConfig.cmake
              ${LIBDIR}/cmake/ordina/ordinaConfigVersion.cmake
              ${LIBDIR}/cmake/ordina/ordinaTargets.cmake ${LIBDIR}/pkgconfig/ordina.pc
-             share/man/man3/ordina.3)
+             share/man/man3/ordina.3.gz)
 foreach(program ${PROGRAMS})
-  list(APPEND expected bin/${program} share/man/man1/${program}.1)
+  list(APPEND expected bin/${program} share/man/man1/${program}.1.gz)
 endforeach()
 foreach(module ${MODULES})
   list(APPEND expected ${LIBDIR}/ordina/${module}.o)
@@ -29,6 +29,11 @@ foreach(file ${expected})
 endforeach()
 if(missing)
   message(FATAL_ERROR "not installed: ${missing}")
+endif()
+
+# What only the Debian package holds stays out.
+if(EXISTS ${PREFIX}/share/doc/ordina)
+  message(FATAL_ERROR "the Debian package's share/doc/ordina/ was installed")
 endif()
 
 # bin/ holds the programs and nothing else (no test driver).

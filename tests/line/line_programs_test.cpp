@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <signal.h>
+
 #include <string>
 
 namespace {
@@ -19,6 +21,14 @@ const std::string bin = ORDINA_BIN_DIR "/";
 const std::string tests = ORDINA_TESTS_DIR "/";
 const std::string dim_int = "Inserisci la dimensione dell'array: ";
 const std::string end_message = "Fine dell'input.\n";
+
+// The element prompts of sort_real and read_real for positions 1 to n.
+std::string elements(int n) {
+    std::string prompts;
+    for (int i = 1; i <= n; i++)
+        prompts += "Inserire A[" + std::to_string(i) + "]: ";
+    return prompts;
+}
 
 void check(const std::string &path, const Case &k) {
     SCOPED_TRACE(testing::Message() << k.program << " given \"" << k.input.substr(0, 40) << "\"");
@@ -54,6 +64,16 @@ TEST(LinePrograms, DialoguesByteForByte) {
          "inserire la dim:Inserire A[1]: Inserire A[1]: Inserire A[1]: Inserire A[1]: "
          "Inserire A[1]: 2\n",
          0},
+        // Each real in the shortest text that reads back as the same float.
+        {"sort_real", "4\n1234568 1234567 16777217 0.1\n",
+         "inserire la dim:" + elements(4) + "0.1\n1234567\n1234568\n16777216\n", 0},
+        {"sort_real", "5\n-0 1000 1e8 100000 0.0001\n",
+         "inserire la dim:" + elements(5) + "-0\n0.0001\n1000\n1e+05\n1e+08\n", 0},
+        {"sort_real", "4\n3.4028235e38 1e-45 -3.4028235e38 1.17549435e-38\n",
+         "inserire la dim:" + elements(4) + "-3.4028235e+38\n1e-45\n1.1754944e-38\n3.4028235e+38\n",
+         0},
+        {"sort_real", "3\n0.3 3.14159265 -2.5e-7\n",
+         "inserire la dim:" + elements(3) + "-2.5e-07\n0.3\n3.1415927\n", 0},
         // Taken as typed down to 0 and below, but never beyond the array.
         {"sort_real", "101\n0\n", "inserire la dim:inserire la dim:", 0},
         {"sort_real", "-3\n", "inserire la dim:", 0},
@@ -72,6 +92,48 @@ TEST(LinePrograms, DialoguesByteForByte) {
     };
     for (const Case &k : cases)
         check(bin + k.program, k);
+}
+
+// Output that cannot be written is told on standard error and ends the
+// program with status 3, also where it would have ended with its good status
+// (1 for sort_int) or with 2 at the end of its input. A reader that went away
+// ends it by SIGPIPE, as for any program.
+TEST(LinePrograms, UnwritableOutput) {
+    using harness::Output;
+    struct Unwritable {
+        const char *program;
+        std::string input;
+        Output output;
+        bool input_ends; // before the program has what it needs
+    };
+    const Unwritable cases[] = {
+        {"sort_int", "3\n5 2 9\n", Output::full_device, false},
+        {"sort_int", "3\n5\n", Output::full_device, true},
+        {"sort_real", "2\n2.5\n1.25\n", Output::full_device, false},
+        {"read_real", "2\n1 2\n", Output::full_device, false},
+        {"read_real", "", Output::full_device, true},
+        {"read_dim", "7\n", Output::full_device, false},
+        {"sort_trace", "4\n2.5 -1 2,5 0.75\n", Output::full_device, false},
+        {"sort_int", "3\n5 2 9\n", Output::reader_gone, false},
+        {"sort_real", "2\n2.5\n1.25\n", Output::reader_gone, false},
+    };
+    const std::string told = "Impossibile scrivere l'output";
+    for (const Unwritable &k : cases) {
+        SCOPED_TRACE(testing::Message() << k.program << " given \"" << k.input << "\", output "
+                                        << (k.output == Output::full_device ? "full" : "unread"));
+        harness::Run r = harness::run_piped(bin + k.program, {}, k.input, 10000, k.output);
+        if (k.output == Output::reader_gone) {
+            EXPECT_EQ(r.term_signal, SIGPIPE);
+            EXPECT_EQ(r.err, "");
+            continue;
+        }
+        EXPECT_EQ(r.term_signal, 0);
+        EXPECT_EQ(r.exit_status, 3);
+        // One line, after the end of the input's if that came first.
+        std::string before = k.input_ends ? end_message : "";
+        ASSERT_EQ(r.err.substr(0, before.size() + told.size()), before + told) << r.err;
+        EXPECT_EQ(r.err.find('\n', before.size()), r.err.size() - 1) << r.err;
+    }
 }
 
 TEST(ObjectModules, CProgramsLinkedWithOneModule) {

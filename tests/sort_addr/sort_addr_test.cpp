@@ -148,6 +148,25 @@ TEST(SortAddr, TheQuestionWaitsForAWordTypedAfterIt) {
     EXPECT_EQ(t.exit_status(), 1);
 }
 
+// An arrow or a function key at a key wait is one key: the next screen waits
+// for its own, and nothing of it reaches the answers that follow.
+TEST(SortAddr, AKeyOfSeveralBytesIsOneKeyAtEveryWait) {
+    harness::Terminal t(program, {});
+    ASSERT_TRUE(t.wait_text(21, 16, "--> PRoGRaMMaToRe D'iNTeRFaCCia: Casorelli Lisea"));
+    t.type("\x1b[A"); // Up
+    ASSERT_TRUE(t.wait_text(14, 2, "*** Programma di Benvardi, Pellandrio e Casorelli ***"));
+    EXPECT_FALSE(t.wait_text(1, 1, dimension_prompt, 300)) << "the second screen waits";
+    t.type("\x1bOQ"); // F2
+    ASSERT_TRUE(t.wait_text(1, 1, dimension_prompt));
+    enter_values(t, {"1", "4"});
+    t.type("n\n");
+    ASSERT_TRUE(t.wait_screen_contains("4 -"));
+    t.type("\x1b[6~"); // PgDn
+    ASSERT_TRUE(t.wait_exit());
+    EXPECT_EQ(t.exit_status(), 1);
+    EXPECT_EQ(t.row_text(2), "") << "the answers were taken at the first try";
+}
+
 TEST(SortAddr, EndOfInputEndsWithStatus2AndTheTerminalRestored) {
     const struct {
         std::vector<std::string> answers; // typed before the end of the input

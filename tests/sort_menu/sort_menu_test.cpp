@@ -374,6 +374,64 @@ TEST(SortMenu, RejectedElementIsAskedAgainInPlace) {
     EXPECT_NE(t.output().find(listing({"1.7500", "2.5000", "3.1250"})), std::string::npos);
 }
 
+// In a window smaller than the frame the program says so and draws nothing
+// until the window is large enough, or a key (which answers nothing) tells it
+// to go on as the window is.
+TEST(SortMenu, SmallWindowNotedUntilResizedOrAKey) {
+    const std::string note =
+        "La finestra \xc3\xa8 80\xc3\x97" "24, ne serve una di 79\xc3\x97" "44: allargala o "
+        "premi un tasto.";
+    for (bool by_key : {false, true}) {
+        SCOPED_TRACE(by_key ? "a key" : "a resize");
+        harness::Terminal t(program, {}, 80, 24);
+        ASSERT_TRUE(t.wait_text(1, 1, note));
+        EXPECT_FALSE(t.wait_screen_contains("@", 300)) << "no frame drawn meanwhile";
+        if (by_key) {
+            t.type("\x1b[A"); // Up: one key, not an answer
+            ASSERT_TRUE(t.wait_text(24, 24, last_credit, 30000)) << "the credits clamped";
+        } else {
+            t.resize(80, 50);
+            wait_credits(t);
+            EXPECT_EQ(t.text_at(1, 44, 79), std::string(79, '@'));
+        }
+        EXPECT_FALSE(t.wait_screen_contains("allargala", 0));
+        t.type("k");
+        ASSERT_TRUE(t.wait_for([&] { return choice_asked(t); }));
+        t.type("2\n");
+        ASSERT_TRUE(t.wait_text(27, 4, "Ordinamento SEQUENZIALE SELETTIVO"));
+    }
+}
+
+// Keys typed while the program draws or pauses never show; they wait their
+// turn: the first one ends the credits, the rest is the start of the next
+// answer, edited there. A key that sends several bytes is one key.
+TEST(SortMenu, KeysTypedAheadWaitTheirTurnAndEachKeyIsOne) {
+    harness::Terminal t(program, {});
+    ASSERT_TRUE(t.wait_text(2, 1, "@@@"));
+    t.type("Z\x1b[AZZ"); // during the animation
+    ASSERT_TRUE(t.wait_for([&] { return t.text_at(35, 16, 11) == "Scelta: ZZ "; }));
+    EXPECT_EQ(t.cell(43, 16).fg, shown(12)) << "in the prompt's colours";
+    for (int row = 1; row <= 50; row++)
+        EXPECT_EQ(t.row_text(row).find('Z'), row == 16 ? 42u : std::string::npos) << row;
+    // Ctrl-U, Backspace and an arrow edit the answer; 200 characters stay in
+    // the row and, rejected, leave nothing behind.
+    t.type("\x15" + std::string(200, '9') + "\x1b[D\x7f\n");
+    ASSERT_TRUE(t.wait_for([&] { return choice_asked(t) && t.cell(20, 2).text == "\u263b"; }));
+    EXPECT_EQ(t.screen_text().find('9'), std::string::npos);
+    EXPECT_EQ(t.text_at(23, 17, 41), std::string(41, '*')) << "the frame below untouched";
+    t.type("3\n");
+    enter_values(t, {"2.5", "1.75"});
+    // The listing's pauses: a key typed there shows nowhere and is the first
+    // of the two that end the run; an arrow is one key.
+    ASSERT_TRUE(t.wait_text(33, 19, "1.7500", 30000));
+    t.type("q");
+    ASSERT_TRUE(t.wait_text(33, 20, "2.5000", 30000));
+    EXPECT_EQ(t.screen_text().find('q'), std::string::npos);
+    t.type("\x1b[15~"); // F5
+    ASSERT_TRUE(t.wait_exit());
+    EXPECT_EQ(t.exit_status(), 0);
+}
+
 TEST(SortMenu, EndOfInputEndsWithStatus2AndTheTerminalRestored) {
     const struct {
         const char *waiting_at;

@@ -103,9 +103,13 @@ TEST(SortView, StepsBackAndForthGiveBackTheSameScreen) {
     harness::Terminal t(program, {"5", "3,5", "-1", "8", "3,5", "2"}, 80, 24);
     const struct {
         const char *select; // the algorithm, or the race
-        const char *unit;   // of the counter in the title
-    } modes[] = {
-        {"1", "evento"}, {"2", "evento"}, {"3", "evento"}, {"4", "evento"}, {"a", "confronto"}};
+        const char *title;
+        const char *unit; // of the counter in the title
+    } modes[] = {{"1", "1 Bubble sort", "evento"},
+                 {"2", "2 Bubble sort con limite", "evento"},
+                 {"3", "3 Sequenziale selettivo", "evento"},
+                 {"4", "4 Insertion sort", "evento"},
+                 {"a", "Gara: 1 2 3 4", "confronto"}};
     for (const auto &m : modes) {
         SCOPED_TRACE(m.select);
         auto at = [&](int step) {
@@ -113,6 +117,7 @@ TEST(SortView, StepsBackAndForthGiveBackTheSameScreen) {
         };
         t.type(m.select);
         t.type("\x1b[H"); // Home
+        ASSERT_TRUE(t.wait_text(2, 1, m.title));
         ASSERT_TRUE(at(0));
         Snapshot start = snapshot(t);
         t.type("nnnn");
@@ -171,9 +176,9 @@ TEST(SortView, RacePanesAndTheSummary) {
 }
 
 TEST(SortView, SizeNoteUntilTheWindowIsLargeEnough) {
-    harness::Terminal t(program, {"-g", "casuali", "-n", "60", "-s", "7"}, 30, 10);
+    harness::Terminal t(program, {"-g", "casuali", "-n", "60", "-s", "7"}, 60, 8);
     // The one-line note, naming the size needed.
-    ASSERT_TRUE(t.wait_for([&] { return t.row_text(1).find("40") != std::string::npos; }));
+    ASSERT_TRUE(t.wait_for([&] { return t.row_text(1).find("60×12") != std::string::npos; }));
     for (int row = 2; row <= t.rows(); row++)
         EXPECT_EQ(t.row_text(row), "");
     t.resize(80, 24);
@@ -181,12 +186,14 @@ TEST(SortView, SizeNoteUntilTheWindowIsLargeEnough) {
     t.type("n");
     ASSERT_TRUE(t.wait_screen_contains("evento 1/"));
     t.resize(50, 24); // 60 values need 60 columns
-    ASSERT_TRUE(t.wait_for([&] { return t.row_text(1).find("60") != std::string::npos; }));
+    ASSERT_TRUE(t.wait_for([&] { return t.row_text(1).find("60×12") != std::string::npos; }));
     t.resize(70, 12);
     ASSERT_TRUE(t.wait_text(2, 1, "1 Bubble sort"));
     EXPECT_TRUE(t.wait_screen_contains("evento 1/"));
-    t.resize(30, 10);
-    ASSERT_TRUE(t.wait_for([&] { return t.row_text(1).find("40") != std::string::npos; }));
+    t.resize(70, 11);
+    ASSERT_TRUE(t.wait_for([&] { return t.row_text(1).find("60×12") != std::string::npos; }));
+    for (int row = 2; row <= t.rows(); row++)
+        EXPECT_EQ(t.row_text(row), "");
     t.type("q");
     ASSERT_TRUE(t.wait_exit());
     EXPECT_EQ(t.exit_status(), 0);
