@@ -155,6 +155,13 @@ struct Box {
     int col, row, cols, rows;
 };
 
+int columns_of(const char *text) {
+    int columns = 0;
+    for (const char *c = text; *c != '\0'; c++)
+        columns += ((unsigned char)*c & 0xc0) != 0x80;
+    return columns;
+}
+
 int centred(int width, int length) { return width > length ? (width - length) / 2 : 0; }
 
 void put_centred(Grid *g, Box b, int row, const char *text, Style st = {}) {
@@ -424,7 +431,9 @@ void draw_counters(Grid *g, Box b, int row, Steps st) {
     }
 }
 
-void draw_pane(Grid *g, const View *v, Algorithm k, Box b) {
+// A pane of the race: the name, the counters unless they stand in a table
+// apart, the bars with their marks (and values where there is room).
+void draw_pane(Grid *g, const View *v, Algorithm k, Box b, bool counters) {
     const Log *log = &v->logs[k];
     Look lk;
     int at = race_position(log, v->tick);
@@ -434,9 +443,14 @@ void draw_pane(Grid *g, const View *v, Algorithm k, Box b) {
     snprintf(title, sizeof title, "%d %s%s", k + 1, algorithm_name(k), lk.done ? ": fine" : "");
     Style st;
     st.reverse = true;
+    for (int c = 0; c < b.cols; c++)
+        put_cell(g, b.col + c, b.row, U' ', st);
     put_cut(g, b, b.col, b.row, title, st);
-    draw_counters(g, b, b.row + 1, lk.s.steps);
-    int used = 1 + counter_rows(b.cols);
+    int used = 1;
+    if (counters) {
+        draw_counters(g, b, b.row + 1, lk.s.steps);
+        used += counter_rows(b.cols);
+    }
     Box bars = {b.col, b.row + used, b.cols, b.rows - used};
     bool labels = bars.rows >= 5;
     draw_bars(g, v, log, &lk, bars, {labels, true, false});
@@ -487,11 +501,14 @@ void draw_frame(Grid *g, const View *v, const char *title) {
     bar.reverse = true;
     for (int c = 1; c <= cols; c++)
         put_cell(g, c, 1, U' ', bar);
-    put_text(g, 2, 1, title, bar);
-    int length = 0;
-    for (const char *c = right; *c != '\0'; c++)
-        length += ((unsigned char)*c & 0xc0) != 0x80;
+    int length = columns_of(right);
+    if (columns_of(title) + length + 4 > cols) { // without the words
+        snprintf(right, sizeof right, "%d/%d %s %d/s", step(v), last, v->playing ? "►" : "‖",
+                 v->speed);
+        length = columns_of(right);
+    }
     put_text(g, cols - length, 1, right, bar);
+    put_cut(g, {2, 1, cols - length - 3, 1}, 2, 1, title, bar);
 
     const char *const keys[] = {"spazio avvia",    v->race ? "←→ confronto" : "←→ evento",
                                 "PagGiù/Su passo", "Inizio/Fine",
@@ -614,24 +631,40 @@ bool draw_race(const View *v, Grid *g, int *need_cols, int *need_rows) {
         }
         return true;
     }
-    // Two panes a row where they fit, else one.
-    int body = rows - 2;
-    for (int across = count > 1 ? 2 : 1; across >= 1; across--) {
-        int down = (count + across - 1) / across;
-        int width = (cols - (across - 1)) / across;
-        int height = (body - (down - 1)) / down;
-        if (width < n || height < 1 + counter_rows(width) + 3)
-            continue;
-        draw_frame(g, v, title);
-        for (int q = 0; q < count; q++) {
-            Box b = {1 + (q % across) * (width + 1), 2 + (q / across) * (height + 1), width,
-                     height};
-            draw_pane(g, v, racing[q], b);
+    // The roomiest layout that fits: two panes a row, else one, each with
+    // its counters and a row between the rows of panes; else the same with
+    // the counters in a table under the panes and the rows of panes close.
+    for (int compact = 0; compact <= 1; compact++)
+        for (int across = count > 1 ? 2 : 1; across >= 1; across--) {
+            int table = compact ? count : 0;
+            int gap = compact ? 0 : 1;
+            int down = (count + across - 1) / across;
+            int width = (cols - (across - 1)) / across;
+            int height = (rows - 2 - table - (down - 1) * gap) / down;
+            int least = compact ? 1 + 1 + 1 : 1 + counter_rows(width) + 2 + 1;
+            if (width < n || height < least)
+                continue;
+            draw_frame(g, v, title);
+            for (int q = 0; q < count; q++) {
+                Box b = {1 + (q % across) * (width + 1), 2 + (q / across) * (height + gap), width,
+                         height};
+                draw_pane(g, v, racing[q], b, !compact);
+            }
+            for (int q = 0; q < table; q++) {
+                const Log *log = &v->logs[racing[q]];
+                State s;
+                replay(log, race_position(log, v->tick), &s);
+                char text[96];
+                snprintf(text, sizeof text, "%d passi %d  confronti %d  scambi %d", racing[q] + 1,
+                         s.steps.passes, s.steps.comparisons, s.steps.exchanges);
+                put_cut(g, {1, 1, cols, rows}, 1, rows - table + q, text);
+            }
+            return true;
         }
-        return true;
-    }
-    *need_cols = n > min_cols ? n : min_cols;
-    int rows_needed = 2 + count * (1 + counter_rows(*need_cols) + 3) + count - 1;
+    // The least: two panes a row, close, with the table.
+    int across = count > 1 ? 2 : 1;
+    *need_cols = across * n + across - 1 > min_cols ? across * n + across - 1 : min_cols;
+    int rows_needed = 2 + count + 3 * ((count + across - 1) / across);
     *need_rows = rows_needed > min_rows ? rows_needed : min_rows;
     return false;
 }
