@@ -207,6 +207,7 @@ Cell block(int k, bool up, bool eighths, Style st) {
 // the indices. Gives false when the values need more columns than the box.
 struct Below {
     bool labels, marks, names;
+    int widest; // bar: wide bars cost bytes at every change of colour
 };
 
 int slot_width(int cols, int n) { return n > 0 ? cols / n : cols; }
@@ -216,7 +217,7 @@ void draw_bars(Grid *g, const View *v, const Log *log, const Look *lk, Box b, Be
     int w = slot_width(b.cols, n);
     if (n == 0 || w < 1)
         return;
-    int bar = w == 1 ? 1 : w - 1 > 6 ? 6 : w - 1;
+    int bar = w == 1 ? 1 : w - 1 > below.widest ? below.widest : w - 1;
     int x0 = b.col + (b.cols - n * w) / 2;
     int extra = below.labels + below.marks + below.names;
     int height = b.rows - extra;
@@ -453,7 +454,7 @@ void draw_pane(Grid *g, const View *v, Algorithm k, Box b, bool counters) {
     }
     Box bars = {b.col, b.row + used, b.cols, b.rows - used};
     bool labels = bars.rows >= 5;
-    draw_bars(g, v, log, &lk, bars, {labels, true, false});
+    draw_bars(g, v, log, &lk, bars, {labels, true, false, 3});
 }
 
 void draw_summary(Grid *g, const View *v, Box b) {
@@ -570,12 +571,12 @@ bool draw_single(const View *v, Grid *g, int *need_cols) {
         Box bars = {1, 2, cols - code_width - 1, body.rows};
         for (int r = 0; r < body.rows; r++)
             put_cell(g, bars.cols + 1, 2 + r, U'│');
-        draw_bars(g, v, log, &lk, bars, {true, true, true});
+        draw_bars(g, v, log, &lk, bars, {true, true, true, 4});
         draw_code(g, log, &lk, {cols - code_width + 1, 3, code_width, body.rows - 1});
     } else if (v->code) {
         draw_code(g, log, &lk, {2, 3, cols - 2, body.rows - 1});
     } else {
-        draw_bars(g, v, log, &lk, body, {true, true, true});
+        draw_bars(g, v, log, &lk, body, {true, true, true, 4});
     }
 
     char text[160];
