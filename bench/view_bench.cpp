@@ -110,8 +110,10 @@ void steps(const std::string &program, const char *name, const std::vector<std::
         wait_ready(t);
         size_t whole = t.output().size();
         t.type(mode);
-        t.wait_for([&] { return mode[0] == 'a' ? t.row_text(1).find("Gara") != std::string::npos
-                                               : t.row_text(1)[1] == mode[0]; });
+        t.wait_for([&] {
+            return mode[0] == 'a' ? t.row_text(1).find("Gara") != std::string::npos
+                                  : t.row_text(1)[1] == mode[0];
+        });
         t.wait_quiet(50);
         int last = std::min(last_step(t), 200);
         std::vector<double> bytes, times, calls;
@@ -126,16 +128,16 @@ void steps(const std::string &program, const char *name, const std::vector<std::
         all->bytes.insert(all->bytes.end(), bytes.begin(), bytes.end());
         all->times.insert(all->times.end(), times.begin(), times.end());
         all->writes.insert(all->writes.end(), calls.begin(), calls.end());
-        printf("%-12s %-6s %6d %8.0f %8.0f %8.2f %9.3f %10zu\n", name,
-               mode[0] == 'a' ? "gara" : mode, last, median(bytes),
-               *std::max_element(bytes.begin(), bytes.end()),
-               [&] {
-                   double sum = 0;
-                   for (double c : calls)
-                       sum += c;
-                   return sum / (double)calls.size();
-               }(),
-               median(times), whole);
+        printf(
+            "%-12s %-6s %6d %8.0f %8.0f %8.2f %9.3f %10zu\n", name, mode[0] == 'a' ? "gara" : mode,
+            last, median(bytes), *std::max_element(bytes.begin(), bytes.end()),
+            [&] {
+                double sum = 0;
+                for (double c : calls)
+                    sum += c;
+                return sum / (double)calls.size();
+            }(),
+            median(times), whole);
         t.type("q");
         t.wait_exit();
     }
@@ -150,8 +152,10 @@ void jumps(const std::string &program, std::vector<double> *all) {
         harness::Terminal t(program, {"-g", "inversi", "-n", "100", "-s", "1"}, 110, 32);
         wait_ready(t);
         t.type(mode);
-        t.wait_for([&] { return mode[0] == 'a' ? t.row_text(1).find("Gara") != std::string::npos
-                                               : t.row_text(1)[1] == mode[0]; });
+        t.wait_for([&] {
+            return mode[0] == 'a' ? t.row_text(1).find("Gara") != std::string::npos
+                                  : t.row_text(1)[1] == mode[0];
+        });
         t.wait_quiet(50);
         int last = last_step(t);
         double ms[4], cpu[4];

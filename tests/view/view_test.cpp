@@ -35,8 +35,8 @@ void expect_cells(const harness::Terminal &t, const std::vector<Expected> &cells
     }
 }
 
-// 3 1 2 at 80 x 24: three slots of 15 columns, bars 6 wide from columns 5,
-// 20 and 35, 17 rows of bars (2 to 18), values on row 19, marks on row 20,
+// 3 1 2 at 80 x 24: three slots of 15 columns, bars 4 wide from columns 6,
+// 21 and 36, 17 rows of bars (2 to 18), values on row 19, marks on row 20,
 // the pseudocode from column 47, row 3.
 TEST(SortView, ThreeValuesStepByStepWithAndWithoutColours) {
     for (bool colour : {true, false}) {
@@ -48,9 +48,9 @@ TEST(SortView, ThreeValuesStepByStepWithAndWithoutColours) {
         ASSERT_TRUE(t.wait_text(2, 22, "passi 0  confronti 1  scambi 0"));
         // A[1] and A[2] compared: marked and in the colour of a comparison.
         expect_cells(t,
-                     {{5, 2, "█", cyan},
-                      {20, 18, "█", yellow},
-                      {35, 18, "█", yellow},
+                     {{6, 2, "█", cyan},
+                      {21, 18, "█", yellow},
+                      {36, 18, "█", yellow},
                       {23, 20, "^", yellow},
                       {38, 20, "^", yellow},
                       {8, 20, " ", own},
@@ -61,11 +61,11 @@ TEST(SortView, ThreeValuesStepByStepWithAndWithoutColours) {
         // 3 and 1 exchanged: 1 is 45 eighths high (5 rows and 5 eighths), 3
         // the whole height; 2 as it was.
         expect_cells(t,
-                     {{5, 18, "█", light_red},
-                      {5, 13, "▅", light_red},
-                      {5, 12, " ", own},
-                      {20, 2, "█", light_red},
-                      {35, 18, "█", cyan},
+                     {{6, 18, "█", light_red},
+                      {6, 13, "▅", light_red},
+                      {6, 12, " ", own},
+                      {21, 2, "█", light_red},
+                      {36, 18, "█", cyan},
                       {8, 19, "1", light_red},
                       {23, 19, "3", light_red},
                       {38, 19, "2", cyan},
