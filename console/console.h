@@ -10,10 +10,23 @@
  * textcolor or textbackground, and again after normvideo, the terminal's own
  * colours are used.
  *
- * Output shares the C stdout stream with printf, in order, and is flushed at
- * the end of every operation. When standard output is not a terminal, or the
- * terminal is unknown, positions and colours write nothing and only the text
- * is written. The terminal is put back as found when the program ends.
+ * Output shares the C stdout stream with printf, in order, and reaches the
+ * terminal when the user must see it: before a read, a key wait and a pause,
+ * and at the end, each time in one write. When standard output is not a
+ * terminal, or the terminal is unknown, positions and colours write nothing
+ * and only the text is written. The terminal is put back as found when the
+ * program ends, however it ends.
+ *
+ * From the first operation on, a terminal that can be drawn on is kept quiet:
+ * nothing typed shows by itself; it waits, in order, for the next read or key
+ * wait. Every read of standard input (cscanf, and scanf, getchar and the like
+ * in the same program) then takes its line from an editor at the cursor: what
+ * was typed ahead shows there in the current colours, Backspace, Ctrl-U and
+ * Ctrl-W edit, keys that type no character insert nothing, the answer stays
+ * within the rest of the cursor's row (a longer one scrolls there), Enter
+ * gives it and moves to the next row (on a blank answer Enter gives a line
+ * end and the cursor stays), Ctrl-D on an empty answer is the end of the
+ * input. Ctrl-C, Ctrl-\ and Ctrl-Z work as usual.
  *
  * This header declares getch and cannot be used together with curses.h. */
 #ifndef CONSOLE_H
@@ -42,15 +55,16 @@ void clreol(void);
  * the same column (scrolling at the last row); byte 0 shows nothing; every
  * other byte below 32 or from 127 up shows as its code page 850 glyph. */
 int cprintf(const char *format, ...);
-/* Reads from standard input with the terminal's own echo and line editing.
- * Only the conversions %d (int *) and %f (float *) are read, blanks in the
- * format skipped; anything else in the format ends the reading. Returns the
- * number of values stored: a token that is not a number stores nothing, its
- * line is dropped and the count so far is returned. At the end of the input
- * the program ends with status 2. */
+/* Reads from standard input, edited at the cursor as told above. Only the
+ * conversions %d (int *) and %f (float *) are read, blanks in the format
+ * skipped; anything else in the format ends the reading. Returns the number
+ * of values stored: a token that is not a number stores nothing, its line is
+ * dropped and the count so far is returned. At the end of the input the
+ * program ends with status 2. */
 int cscanf(const char *format, ...);
-/* Waits for one key and returns its byte without showing it; EOF (-1) at the
- * end of the input. */
+/* Waits for one key, shows nothing, and returns it (see the keys below);
+ * EOF (-1) at the end of the input. When standard input is not a terminal,
+ * one byte is one key. */
 int getch(void);
 
 /* Keys. getch and console_key return a key that types a character as that

@@ -93,8 +93,14 @@ inline bool same_modes(const termios *a, const termios *b) {
 }
 
 // Whether the program's process group is the terminal's foreground: only
-// then may it change the terminal's modes.
-inline bool in_foreground() { return tty >= 0 && tcgetpgrp(tty) == getpgrp(); }
+// then may it change the terminal's modes. A terminal that is not the
+// program's controlling one has no foreground for it.
+inline bool in_foreground() {
+    if (tty < 0)
+        return false;
+    pid_t foreground = tcgetpgrp(tty);
+    return foreground < 0 || foreground == getpgrp();
+}
 
 // Changes the modes only when they differ, so that a program that ends in
 // the background, its modes already given back, is not stopped by SIGTTOU.
