@@ -7,6 +7,7 @@
 #include "play.hpp"
 
 #include "console.h"
+#include "read_number.hpp"
 #include "view.hpp"
 
 #include <stdio.h>
@@ -122,9 +123,7 @@ int play(float *a, int n, Options *o) {
             normvideo();
             clrscr();
             console_cursor(1);
-            console_flush();
-            fputs("Fine dell'input.\n", stderr);
-            return 2;
+            end_of_input();
         case 'q':
         case 27:
             normvideo();

@@ -4,5 +4,6 @@
 
 #include "options.hpp"
 
-// Gives the exit status: 0 after q or Esc, 2 at the end of the input.
+// Gives the exit status, 0, after q or Esc; the end of the input ends the
+// program with 2.
 int play(float *a, int n, Options *o);

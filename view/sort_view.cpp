@@ -4,6 +4,7 @@
 // generated. When standard input or output is not a terminal (or the
 // terminal cannot place the cursor), it prints what sort_trace prints.
 #include "options.hpp"
+#include "output_check.hpp"
 #include "play.hpp"
 #include "read_number.hpp"
 #include "trace.hpp"
@@ -24,6 +25,7 @@ bool on_a_terminal() {
 } // namespace
 
 int main(int argc, char **argv) {
+    check_output_at_exit();
     Options o;
     read_options(argc, argv, &o);
     float a[capacity];
