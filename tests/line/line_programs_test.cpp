@@ -114,6 +114,7 @@ TEST(LinePrograms, UnwritableOutput) {
         {"read_real", "", Output::full_device, true},
         {"read_dim", "7\n", Output::full_device, false},
         {"sort_trace", "4\n2.5 -1 2,5 0.75\n", Output::full_device, false},
+        {"sort_menu", "k1\n2\n3 1\nkk", Output::full_device, false},
         {"sort_int", "3\n5 2 9\n", Output::reader_gone, false},
         {"sort_real", "2\n2.5\n1.25\n", Output::reader_gone, false},
     };

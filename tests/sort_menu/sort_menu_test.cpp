@@ -394,6 +394,7 @@ TEST(SortMenu, SmallWindowNotedUntilResizedOrAKey) {
             t.type("2\n");
         } else {
             t.resize(80, 50);
+            ASSERT_TRUE(t.wait_text(2, 1, "@"));
             // Typed during the animation: a key for the credits, the choice.
             t.type("k2\n");
         }
@@ -458,6 +459,16 @@ TEST(SortMenu, EndOfInputEndsWithStatus2AndTheTerminalRestored) {
         EXPECT_TRUE(t.cursor_visible());
         EXPECT_EQ(t.stderr_output(), "Fine dell'input.\n");
     }
+    // On the terminal the message starts a line of its own, in the
+    // terminal's own colours.
+    harness::Terminal t(program, {});
+    pass_credits(t);
+    t.end_input();
+    ASSERT_TRUE(t.wait_exit());
+    EXPECT_EQ(t.row_text(17).substr(0, 16), "Fine dell'input.");
+    EXPECT_EQ(t.cell(1, 17).fg, -1);
+    EXPECT_EQ(t.cell(1, 17).bg, -1);
+    EXPECT_EQ(t.row_text(16), blanks(34) + choice_prompt);
 }
 
 } // namespace
