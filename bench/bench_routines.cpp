@@ -43,7 +43,7 @@ const double min_time_s = 0.02;
 // The watcher of the untimed call.
 struct Counts {
     long long comparisons = 0, exchanges = 0, passes = 0;
-    void compared() { comparisons++; }
+    void compared(int, int) { comparisons++; }
     void exchanged(int, int) { exchanges++; }
     void pass_done() { passes++; }
 };

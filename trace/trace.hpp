@@ -1,51 +1,28 @@
-// The trace of the four sorting algorithms: each one sorts a copy of the same
-// reals while a watcher prints the array after every pass, with what the pass
-// cost; a summary then sets the four side by side.
+// The trace of the four sorting algorithms: each one's log is printed as a
+// table, the array after every pass with what the pass cost, and a summary
+// sets the four side by side.
 #pragma once
 
-#include "algorithms.hpp"
-
-// The arrays hold as many elements as every other array of the system.
-constexpr int capacity = 100;
-
-// The four algorithms, in the order they are shown.
-enum Algorithm { simple_bubble_sort, bounded_bubble_sort, selection_sort, insertion_sort };
-constexpr int algorithm_count = 4;
-
-struct Steps {
-    int passes;
-    int comparisons;
-    int exchanges;
-};
+#include "record.hpp"
 
 const char *algorithm_name(Algorithm algorithm);
 
-// The width of a column of the trace: the widest value of a as "%.3g" shows
-// it, and at least the width of the heading "A[n]".
+// The width of a column of the trace: the widest value of a as value_text
+// writes it, and at least the width of the heading "A[n]".
 int column_width(const float *a, int n);
 
-// Prints the trace of one algorithm sorting a (positions 0 to n-1), each
-// value in a column of the given width, and gives the steps it counted.
-Steps trace_sort(Algorithm algorithm, float *a, int n, int width);
+// Prints the table of one recorded sort, each value in a column of the
+// given width.
+void trace_sort(const Log *log, int width);
 
-namespace {
+// "sì" when the sort kept equal values in the order given, "no" when it did
+// not, "-" when no value repeats.
+const char *stability(const Log *log);
 
-// Sorts a with the algorithm, every step seen by watch.
-template <typename T, typename W> void run(Algorithm algorithm, T *a, int n, W &watch) {
-    switch (algorithm) {
-    case simple_bubble_sort:
-        simple_bubble(a, n, watch);
-        break;
-    case bounded_bubble_sort:
-        bounded_bubble(a, n, watch);
-        break;
-    case selection_sort:
-        selection(a, n, watch);
-        break;
-    case insertion_sort:
-        insertion(a, n, watch);
-        break;
-    }
-}
+// The heading of the summary and one of its rows (no line end).
+void summary_heading(char *text, int size);
+void summary_row(char *text, int size, const Log *log);
 
-} // namespace
+// All that sort_trace prints after reading the values: the legend, the four
+// tables and the summary.
+void print_trace(const float *a, int n);

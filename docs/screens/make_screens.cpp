@@ -306,6 +306,23 @@ bool sort_trace(Shot &shot) {
     return true;
 }
 
+// sort_view: six values, the bounded bubble sort five steps in; then the
+// race, six comparisons in.
+bool sort_view(Shot &shot) {
+    harness::Terminal t(bin + "/sort_view", {"5", "3,5", "-1", "8", "3,5", "2"}, 80, 24);
+    if (!answer(t, "evento 0/", "2nnnnn"))
+        return fail(t, "sort_view", "the view");
+    if (!t.wait_screen_contains("evento 5/", 30000) || !t.wait_quiet(100))
+        return fail(t, "sort_view", "the fifth step");
+    save(shot, t, "sort_view", "sort_view: the bounded bubble sort, five steps in");
+    t.type("annnnnn");
+    if (!t.wait_screen_contains("confronto 6/", 30000) || !t.wait_quiet(100))
+        return fail(t, "sort_view", "the race");
+    save(shot, t, "sort_view_race", "sort_view: the race, six comparisons in");
+    t.type("q");
+    return t.wait_exit(30000);
+}
+
 struct Screen {
     const char *name;
     bool (*run)(Shot &shot);
@@ -313,7 +330,7 @@ struct Screen {
 
 const Screen screens[] = {
     {"sort_menu", sort_menu}, {"sort_addr", sort_addr},   {"curses_demo", curses_demo},
-    {"ctio_show", ctio_show}, {"sort_trace", sort_trace},
+    {"ctio_show", ctio_show}, {"sort_trace", sort_trace}, {"sort_view", sort_view},
 };
 
 bool wanted(const char *name, int argc, char **argv) {

@@ -106,11 +106,27 @@ void trace_count(harness::Terminal &t) {
     ASSERT_TRUE(t.wait_screen_contains("Quanti valori vuoi ordinare?"));
 }
 
+// sort_view
+
+void view_paused(harness::Terminal &t) {
+    ASSERT_TRUE(t.wait_screen_contains("evento 0/"));
+    ASSERT_TRUE(t.wait_for([&] { return key_mode(t); }));
+}
+
+// Playing at 1000 steps a second through the 14,850 events of 100 values.
+void view_playing(harness::Terminal &t) {
+    view_paused(t);
+    t.type("+++++++++ ");
+    ASSERT_TRUE(t.wait_screen_contains("1000/s"));
+}
+
 struct Wait {
     const char *name;
     const char *program;
     void (*reach)(harness::Terminal &t);
     std::vector<int> ends;
+    std::vector<std::string> args = {};
+    int cols = 80;
 };
 
 const std::vector<int> signals = {SIGINT, SIGTERM, SIGHUP};
@@ -129,6 +145,10 @@ const Wait waits[] = {
     {"ctio_show_line_credits", "ctio_show", ctio_credits_line, signals},
     {"ctio_show_number_count", "ctio_show", ctio_count, signals},
     {"sort_trace_number_count", "sort_trace", trace_count, {SIGINT, SIGTERM, SIGHUP, end_of_input}},
+    {"sort_view_key_paused", "sort_view", view_paused, key_signals, {"-g", "inversi", "-n", "100"},
+     100},
+    {"sort_view_key_playing", "sort_view", view_playing, key_signals,
+     {"-g", "inversi", "-n", "100"}, 100},
 };
 
 void PrintTo(const Wait &w, std::ostream *os) { *os << w.name; }
@@ -149,8 +169,8 @@ TEST_P(TerminalRestored, WhenEndedThere) {
     std::vector<std::unique_ptr<harness::Terminal>> runs;
     for (size_t i = 0; i < w.ends.size(); i++)
         runs.push_back(std::make_unique<harness::Terminal>(
-            std::string(ORDINA_BIN_DIR "/") + w.program, std::vector<std::string>{}, 80, 50,
-            "xterm-256color", std::vector<std::string>{no_segv_report}, harness::Stderr::pipe));
+            std::string(ORDINA_BIN_DIR "/") + w.program, w.args, w.cols, 50, "xterm-256color",
+            std::vector<std::string>{no_segv_report}, harness::Stderr::pipe));
     for (size_t i = 0; i < w.ends.size(); i++) {
         harness::Terminal &t = *runs[i];
         int end = w.ends[i];

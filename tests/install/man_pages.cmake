@@ -95,6 +95,7 @@ check_program(sort_addr 3 "kk3\n3 1 2\n${past_flush}s\nk")
 check_program(curses_demo 5 "\n")
 check_program(ctio_show 2 "\n\n2\n5 4\n")
 check_program(sort_trace 4 "4\n2.5 -1 2,5 0.75\n")
+check_program(sort_view 4 "4\n2.5 -1 2,5 0.75\n")
 
 # Every page installed is checked here.
 file(GLOB pages RELATIVE ${MAN_DIR} ${MAN_DIR}/*)

@@ -20,7 +20,7 @@ struct Counts {
 
 struct Counter {
     Counts &c;
-    void compared() { c.comparisons++; }
+    void compared(int, int) { c.comparisons++; }
     void exchanged(int, int) { c.exchanges++; }
     void pass_done() { c.passes++; }
 };

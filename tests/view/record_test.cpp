@@ -1,0 +1,149 @@
+// The recording shared by sort_trace and sort_view: replayed up to any event
+// it gives the array the algorithm had there, and the counts of an
+// independent counter; the first exchange that reorders equal values is
+// caught; values are written so that different ones never read the same.
+#include "record.hpp"
+
+#include <gtest/gtest.h>
+
+#include <math.h>
+#include <stdlib.h>
+#include <string.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// Runs the algorithm again on the values and, after every step, sets the
+// array against the log replayed up to that step. The insertion sort keeps
+// its key apart: the log shows it in the free place, where the array still
+// holds the shifted element.
+struct Checker {
+    const Log *log;
+    const float *a;
+    int events = 0;
+    Steps steps = {0, 0, 0};
+    int hole = -1;
+    float key = 0;
+
+    void check() {
+        State s;
+        replay(log, ++events, &s);
+        EXPECT_EQ(s.steps.comparisons, steps.comparisons);
+        EXPECT_EQ(s.steps.exchanges, steps.exchanges);
+        EXPECT_EQ(s.steps.passes, steps.passes);
+        for (int k = 0; k < log->n; k++)
+            EXPECT_EQ(value_at(log, &s, k), k == hole ? key : a[k])
+                << "place " << k << " after event " << events;
+    }
+    void compared(int, int) {
+        if (log->algorithm == insertion_sort && hole < 0) { // a new key is taken
+            hole = steps.passes + 1;
+            key = a[hole];
+        }
+        steps.comparisons++;
+        check();
+    }
+    void exchanged(int i, int) {
+        steps.exchanges++;
+        if (log->algorithm == insertion_sort)
+            hole = i;
+        check();
+    }
+    void pass_done() {
+        steps.passes++;
+        hole = -1;
+        check();
+    }
+};
+
+TEST(Record, ReplayGivesTheArrayAfterEveryEventAndTheCounts) {
+    std::vector<float> reverse100, equal;
+    for (int i = 100; i >= 1; i--)
+        reverse100.push_back((float)i);
+    const std::vector<float> inputs[] = {
+        {},
+        {7},
+        {1, 2, 3, 4, 5},
+        {5.5f, 4.25f, 3, 2.75f, 1.125f},
+        {3, -1, 0, -7, 2},
+        {2, 2, 1, 2, 1},
+        {5, 5, 5},
+        reverse100,
+    };
+    static Log log;
+    for (const auto &values : inputs)
+        for (int k = 0; k < algorithm_count; k++) {
+            SCOPED_TRACE("algorithm " + std::to_string(k) + ", " + std::to_string(values.size()) +
+                         " values");
+            std::vector<float> a = values;
+            int n = (int)a.size();
+            record((Algorithm)k, a.data(), n, &log);
+            Checker checker{&log, a.data()};
+            run((Algorithm)k, a.data(), n, checker);
+            EXPECT_EQ(checker.events, log.count);
+            for (int i = 1; i < n; i++)
+                EXPECT_LE(a[i - 1], a[i]);
+        }
+}
+
+TEST(Record, TheFirstExchangeThatReordersEqualValues) {
+    const struct {
+        std::vector<float> values;
+        Algorithm algorithm;
+        int reordered_at; // -1: never
+        int first, second;
+        bool keeps;
+    } cases[] = {
+        // The first 2 is exchanged with the 1 behind the second 2.
+        {{2, 2, 1}, selection_sort, 2, 0, 1, false},
+        // Its exchanges never carry a value past an equal one.
+        {{2, 1, 1}, selection_sort, -1, -1, -1, true},
+        // The second pass carries the first 3 past the second.
+        {{3, 1, 3, 1}, selection_sort, 7, 0, 2, false},
+        {{2, 2, 1}, simple_bubble_sort, -1, -1, -1, true},
+        {{3, 1, 3, 1}, insertion_sort, -1, -1, -1, true},
+        {{5, 5}, selection_sort, -1, -1, -1, true},
+    };
+    static Log log;
+    for (const auto &k : cases) {
+        record(k.algorithm, k.values.data(), (int)k.values.size(), &log);
+        EXPECT_EQ(log.reordered_at, k.reordered_at);
+        EXPECT_EQ(log.reordered[0], k.first);
+        EXPECT_EQ(log.reordered[1], k.second);
+        EXPECT_EQ(keeps_order(&log), k.keeps);
+    }
+}
+
+TEST(Record, ValuesInTheShortestTextThatReadsBack) {
+    const struct {
+        float value;
+        const char *text;
+    } cases[] = {
+        {1.001f, "1.001"}, {1.002f, "1.002"},
+        {100, "100"},      {1000, "1000"},
+        {0.1f, "0.1"},     {-2.5f, "-2.5"},
+        {1e-7f, "1e-07"},  {16777216, "16777216"},
+        {1e30f, "1e+30"},  {3.4028235e38f, "3.4028235e+38"},
+        {0, "0"},
+    };
+    for (const auto &k : cases) {
+        char text[24];
+        EXPECT_EQ(value_text(k.value, text), (int)strlen(k.text));
+        EXPECT_STREQ(text, k.text);
+    }
+    srand(1);
+    for (int i = 0; i < 10000; i++) {
+        unsigned bits = (unsigned)rand() << 16 ^ (unsigned)rand();
+        float v;
+        memcpy(&v, &bits, sizeof v);
+        if (!isfinite(v))
+            continue;
+        char text[24];
+        value_text(v, text);
+        EXPECT_EQ(strtof(text, nullptr), v) << text;
+    }
+}
+
+} // namespace

@@ -1,0 +1,196 @@
+// The grid of cells and its writer. Every character goes through the
+// console layer as the code page 850 byte whose glyph it is (cprintf shows
+// that glyph); a character that code page lacks (the eighth blocks of the
+// bars) is written as its UTF-8 bytes, after the console layer has set the
+// colours it needs.
+#include "grid.hpp"
+
+#include "console.h"
+#include "cp850.h"
+
+#include <stdio.h>
+
+namespace {
+
+// The next character of UTF-8 text; s moves past it. A broken sequence
+// gives U+FFFD for its first byte.
+char32_t next_char(const char *&s) {
+    unsigned char c = (unsigned char)*s++;
+    if (c < 0x80)
+        return c;
+    int more = c >= 0xf0 ? 3 : c >= 0xe0 ? 2 : c >= 0xc0 ? 1 : -1;
+    char32_t ch = c & (0x3f >> more);
+    for (int k = 0; k < more; k++) {
+        if (((unsigned char)*s & 0xc0) != 0x80)
+            return U'\uFFFD';
+        ch = ch << 6 | ((unsigned char)*s++ & 0x3f);
+    }
+    return more < 0 ? U'\uFFFD' : ch;
+}
+
+int utf8(char32_t ch, char *out) {
+    if (ch < 0x80) {
+        out[0] = (char)ch;
+        return 1;
+    }
+    if (ch < 0x800) {
+        out[0] = (char)(0xc0 | ch >> 6);
+        out[1] = (char)(0x80 | (ch & 0x3f));
+        return 2;
+    }
+    if (ch < 0x10000) {
+        out[0] = (char)(0xe0 | ch >> 12);
+        out[1] = (char)(0x80 | (ch >> 6 & 0x3f));
+        out[2] = (char)(0x80 | (ch & 0x3f));
+        return 3;
+    }
+    out[0] = (char)(0xf0 | ch >> 18);
+    out[1] = (char)(0x80 | (ch >> 12 & 0x3f));
+    out[2] = (char)(0x80 | (ch >> 6 & 0x3f));
+    out[3] = (char)(0x80 | (ch & 0x3f));
+    return 4;
+}
+
+// The byte that cprintf shows as ch, 0 when there is none.
+unsigned char cp850_byte(char32_t ch) {
+    static char32_t glyphs[256];
+    static bool ready = false;
+    if (ch >= 32 && ch < 127)
+        return (unsigned char)ch;
+    if (!ready) {
+        for (int b = 1; b < 256; b++) {
+            const char *g = b >= 32 && b < 127 ? nullptr : cp850_glyph((unsigned char)b);
+            glyphs[b] = g != nullptr && *g != '\0' ? next_char(g) : 0;
+        }
+        ready = true;
+    }
+    for (int b = 1; b < 256; b++)
+        if (glyphs[b] == ch)
+            return (unsigned char)b;
+    return 0;
+}
+
+// What the console layer was told, and the text gathered for one cprintf.
+struct Pen {
+    Style *told;
+    bool *applied; // the colours told have been written to the terminal
+    char text[512];
+    int length = 0;
+
+    void flush() {
+        if (length == 0)
+            return;
+        text[length] = '\0';
+        cprintf("%s", text);
+        length = 0;
+        *applied = true;
+    }
+    void set(Style want) {
+        Style &t = *told;
+        if (want == t)
+            return;
+        flush();
+        if ((want.fg == plain && t.fg != plain) || (want.bg == plain && t.bg != plain)) {
+            normvideo(); // the terminal's own colours, and reverse video off
+            t = {};
+        }
+        if (want.fg != t.fg)
+            textcolor(want.fg);
+        if (want.bg != t.bg)
+            textbackground(want.bg);
+        if (want.reverse != t.reverse)
+            console_reverse(want.reverse);
+        t = want;
+        *applied = false;
+    }
+    void put(char32_t ch, int col, int row) {
+        unsigned char b = cp850_byte(ch);
+        if (b != 0) {
+            if (length == (int)sizeof text - 1)
+                flush();
+            text[length++] = (char)b;
+            return;
+        }
+        flush();
+        if (!*applied) { // a blank sets the colours, and the cell is written again
+            cprintf(" ");
+            *applied = true;
+            gotoxy(col, row);
+        }
+        char bytes[5];
+        int n = utf8(ch, bytes);
+        fwrite(bytes, 1, (size_t)n, stdout);
+    }
+};
+
+// A cell that is the same in both grids is written again rather than skipped
+// when no more than this many such cells lie between two changed ones: that
+// costs less than moving the cursor.
+constexpr int gap = 3;
+
+// Told styles persist in the console layer from one frame to the next.
+Style told;
+bool applied = true;
+
+} // namespace
+
+void clear_grid(Grid *g, int cols, int rows) {
+    g->cols = cols < 0 ? 0 : cols;
+    g->rows = rows < 0 ? 0 : rows;
+    g->cells.assign((size_t)g->cols * (size_t)g->rows, Cell{});
+}
+
+void put_cell(Grid *g, int col, int row, char32_t ch, Style style) {
+    if (col >= 1 && col <= g->cols && row >= 1 && row <= g->rows)
+        g->cells[(size_t)(row - 1) * (size_t)g->cols + (size_t)(col - 1)] = {ch, style};
+}
+
+Cell get_cell(const Grid *g, int col, int row) {
+    if (col >= 1 && col <= g->cols && row >= 1 && row <= g->rows)
+        return g->cells[(size_t)(row - 1) * (size_t)g->cols + (size_t)(col - 1)];
+    return {};
+}
+
+int put_text(Grid *g, int col, int row, const char *text, Style style) {
+    while (*text != '\0') {
+        put_cell(g, col, row, next_char(text), style);
+        col++;
+    }
+    return col;
+}
+
+void show(const Grid *next, Screen *screen) {
+    Grid &shown = screen->shown;
+    Pen pen{&told, &applied, {}, 0};
+    if (screen->whole || shown.cols != next->cols || shown.rows != next->rows) {
+        pen.set({});
+        normvideo();
+        clrscr();
+        clear_grid(&shown, next->cols, next->rows);
+        screen->whole = false;
+    }
+    for (int row = 1; row <= next->rows; row++) {
+        const Cell *want = &next->cells[(size_t)(row - 1) * (size_t)next->cols];
+        Cell *have = &shown.cells[(size_t)(row - 1) * (size_t)next->cols];
+        for (int col = 1; col <= next->cols;) {
+            if (want[col - 1] == have[col - 1]) {
+                col++;
+                continue;
+            }
+            int last = col;
+            for (int k = col + 1; k <= next->cols && k - last <= gap + 1; k++)
+                if (!(want[k - 1] == have[k - 1]))
+                    last = k;
+            pen.flush();
+            gotoxy(col, row);
+            for (int k = col; k <= last; k++) {
+                pen.set(want[k - 1].style);
+                pen.put(want[k - 1].ch, k, row);
+                have[k - 1] = want[k - 1];
+            }
+            col = last + 1;
+        }
+    }
+    pen.flush();
+    console_flush();
+}

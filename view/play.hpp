@@ -1,0 +1,9 @@
+// The key loop of sort_view: records the four algorithms on the values,
+// then draws the view and follows the keys until q or Esc.
+#pragma once
+
+#include "options.hpp"
+
+// Gives the exit status, 0, after q or Esc; the end of the input ends the
+// program with 2.
+int play(float *a, int n, Options *o);

@@ -1,0 +1,51 @@
+// sort_view: the four sorting algorithms at work on up to 100 numbers, one
+// bar per value, step by step, forward and back, alone or racing each other.
+// The numbers are typed as sort_trace asks for them, given as arguments, or
+// generated. When standard input or output is not a terminal (or the
+// terminal cannot place the cursor), it prints what sort_trace prints.
+#include "options.hpp"
+#include "output_check.hpp"
+#include "play.hpp"
+#include "read_number.hpp"
+#include "trace.hpp"
+
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+#include <unistd.h>
+
+namespace {
+
+bool on_a_terminal() {
+    const char *term = getenv("TERM");
+    return isatty(STDIN_FILENO) && isatty(STDOUT_FILENO) && term != nullptr && term[0] != '\0' &&
+           strcmp(term, "dumb") != 0;
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    check_output_at_exit();
+    Options o;
+    read_options(argc, argv, &o);
+    float a[capacity];
+    int n = 0;
+    if (o.source == typed_numbers) {
+        do
+            printf("Quanti valori vuoi ordinare? ");
+        while (!read_int(&n) || n <= 0 || n > capacity);
+        read_elements(a, n, "Inserire A[%d]: ");
+    } else if (o.source == given_numbers) {
+        n = o.n;
+        for (int i = 0; i < n; i++)
+            a[i] = o.values[i];
+    } else {
+        n = o.count;
+        generate(o.source, n, o.seed, a);
+    }
+    if (!on_a_terminal()) {
+        print_trace(a, n);
+        return 0;
+    }
+    return play(a, n, &o);
+}

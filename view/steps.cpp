@@ -1,0 +1,70 @@
+// Positions in the logs: the race's clock, and the jumps by passes.
+#include "view.hpp"
+
+int race_position(const Log *log, int tick) {
+    int seen = 0;
+    for (int e = 0; e < log->count; e++)
+        if (log->events[e].kind == compared_event && seen++ == tick)
+            return e;
+    return log->count;
+}
+
+int race_end(const View *v) {
+    int end = 0;
+    for (int k = 0; k < algorithm_count; k++) {
+        if (!v->racing[k])
+            continue;
+        State s;
+        replay(&v->logs[k], v->logs[k].count, &s);
+        if (s.steps.comparisons > end)
+            end = s.steps.comparisons;
+    }
+    return end + 1;
+}
+
+int step(const View *v) { return v->race ? v->tick : v->pos; }
+
+int last_step(const View *v) { return v->race ? race_end(v) : v->logs[v->algorithm].count; }
+
+void go_to(View *v, int to) {
+    int last = last_step(v);
+    to = to < 0 ? 0 : to > last ? last : to;
+    if (v->race)
+        v->tick = to;
+    else
+        v->pos = to;
+}
+
+namespace {
+
+// The step at which the nearest end of a pass after (forward) or before the
+// current step shows; none gives the last step or 0. In the race a pass ends
+// at the tick of the comparisons made before it, for each algorithm racing.
+int pass_step(const View *v, bool forward) {
+    int now = step(v);
+    int best = forward ? last_step(v) : 0;
+    for (int k = 0; k < algorithm_count; k++) {
+        if (v->race ? !v->racing[k] : k != v->algorithm)
+            continue;
+        const Log *log = &v->logs[k];
+        int compares = 0;
+        for (int e = 0; e < log->count; e++) {
+            const Event &ev = log->events[e];
+            if (ev.kind == compared_event)
+                compares++;
+            if (ev.kind != pass_event)
+                continue;
+            int at = v->race ? compares : e + 1;
+            if (forward && at > now && at < best)
+                best = at;
+            if (!forward && at < now && at > best)
+                best = at;
+        }
+    }
+    return best;
+}
+
+} // namespace
+
+int pass_forward(const View *v) { return pass_step(v, true); }
+int pass_back(const View *v) { return pass_step(v, false); }
