@@ -33,7 +33,7 @@ constexpr int terminal_colour[16] = {0, 4, 2, 6, 1, 5, 3, 7, 8, 12, 10, 14, 9, 1
 // The capabilities in use; nullptr where the terminal has none.
 struct Caps {
     const char *cup, *clear, *el, *sc, *rc, *ind, *cud, *cub, *cub1, *setaf, *setab, *sgr0, *op,
-        *bold, *rev, *civis, *cnorm, *u7;
+        *bold, *rev, *civis, *cnorm, *u7, *smcup, *rmcup;
 };
 
 // Colours and attributes as the terminal takes them: -1 is the terminal's
@@ -56,6 +56,7 @@ int fg_wish = -1;
 int bg_wish = -1;
 bool reverse_wish = false;
 bool cursor_wish = true;
+bool alternate_wish = false;
 Colours shown = plain; // what the terminal shows now
 // The window's size, as last read, and the count of resizes then.
 int window_cols = 0, window_rows = 0;
@@ -76,7 +77,8 @@ void get_ready() {
         return;
     caps = {cap("cup"),  cap("clear"), cap("el"),   cap("sc"),    cap("rc"),    cap("ind"),
             cap("cud"),  cap("cub"),   cap("cub1"), cap("setaf"), cap("setab"), cap("sgr0"),
-            cap("op"),   cap("bold"),  cap("rev"),  cap("civis"), cap("cnorm"), cap("u7")};
+            cap("op"),   cap("bold"),  cap("rev"),  cap("civis"), cap("cnorm"), cap("u7"),
+            cap("smcup"), cap("rmcup")};
     int n = tigetnum("colors");
     colour_count = n >= 8 && caps.setaf != nullptr && caps.setab != nullptr ? n : 0;
     setvbuf(stdout, out_buffer, _IOFBF, sizeof out_buffer);
@@ -166,6 +168,13 @@ void show_cursor(bool visible) {
     terminal_cursor_hidden(!visible);
 }
 
+void show_alternate(bool on) {
+    if (!capable || caps.smcup == nullptr || caps.rmcup == nullptr)
+        return;
+    put_cap(on ? caps.smcup : caps.rmcup);
+    terminal_alternate(on);
+}
+
 // One row down in the same column. A plain line feed scrolls at the last row
 // but also returns to column 1 (the terminal adds the carriage return), and a
 // plain cursor-down does not scroll; so: save the position, line feed (which
@@ -197,13 +206,14 @@ void put_text(const char *text, int n) {
     }
 }
 
-// The size note: what the window is and what is needed, cut to the window.
-void write_size_note(int need_cols, int need_rows) {
+// The size note: what the window is and what is needed, cut to the window;
+// whether a key goes on.
+void write_size_note(int need_cols, int need_rows, bool key_goes_on) {
     char note[160];
     snprintf(note, sizeof note,
-             "La finestra \xc3\xa8 %d\xc3\x97%d, ne serve una di %d\xc3\x97%d: allargala o "
-             "premi un tasto.",
-             window_cols, window_rows, need_cols, need_rows);
+             "La finestra \xc3\xa8 %d\xc3\x97%d, ne serve una di %d\xc3\x97%d: allargala%s.",
+             window_cols, window_rows, need_cols, need_rows,
+             key_goes_on ? " o premi un tasto" : "");
     show(plain);
     putchar('\r');
     int room = window_cols - 1;
@@ -363,8 +373,11 @@ int console_key(int timeout_ms) {
     int key = key_read(timeout_ms);
     if (own_mode)
         terminal_key_mode(false);
-    if (key == CK_RESIZE && !cursor_wish) { // a stop showed the cursor
-        show_cursor(false);
+    if (key == CK_RESIZE) { // a stop may have undone these
+        if (alternate_wish)
+            show_alternate(true);
+        if (!cursor_wish)
+            show_cursor(false);
         fflush(stdout);
     }
     return key;
@@ -388,7 +401,7 @@ void console_size_note(int cols, int rows) {
     get_ready();
     read_window_size();
     if (capable)
-        write_size_note(cols, rows);
+        write_size_note(cols, rows, false);
 }
 
 int console_fit(int cols, int rows) {
@@ -401,7 +414,7 @@ int console_fit(int cols, int rows) {
         read_window_size();
         if (window_cols >= cols && window_rows >= rows)
             break;
-        write_size_note(cols, rows);
+        write_size_note(cols, rows, true);
         noted = true;
         int key = console_key(-1);
         if (key != CK_RESIZE && key != CK_NONE) {
@@ -425,6 +438,20 @@ void console_cursor(int visible) {
 void console_reverse(int on) {
     get_ready();
     reverse_wish = on != 0;
+}
+
+void console_put(const char *text) {
+    get_ready();
+    show_colours();
+    for (const char *p = text; *p != '\0'; p++)
+        if ((unsigned char)*p >= 32 && *p != 127)
+            putchar(*p);
+}
+
+void console_alternate(int on) {
+    get_ready();
+    alternate_wish = on != 0;
+    show_alternate(alternate_wish);
 }
 
 void console_flush(void) {

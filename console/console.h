@@ -105,7 +105,8 @@ int console_key(int timeout_ms);
 void console_window(int *cols, int *rows);
 /* Writes on the cursor's row, from its first column and in the terminal's own
  * colours, the one-line note that the window is too small: its size and the
- * size that is needed (cut to the window's width). */
+ * size that is needed (cut to the window's width), for a program that waits
+ * for a larger window. */
 void console_size_note(int cols, int rows);
 /* Before a screen program's first drawing: when standard output and input
  * are a terminal whose window is smaller than cols x rows, writes the size
@@ -118,6 +119,14 @@ int console_fit(int cols, int rows);
 void console_cursor(int visible);
 /* Reverse video on (1) or off (0) for later output. */
 void console_reverse(int on);
+/* Writes UTF-8 text as it is, at the cursor in the current colours, each
+ * character taking one cell; control characters are left out. */
+void console_put(const char *text);
+/* Draws on the terminal's alternate screen (1), which leaves the screen the
+ * program found untouched, or back on the normal one (0). The normal screen
+ * comes back when the program ends or stops, and the alternate one when it is
+ * continued (console_key then says CK_RESIZE: draw it again). */
+void console_alternate(int on);
 /* Shows what was written so far, in one write. */
 void console_flush(void);
 

@@ -25,5 +25,6 @@ void terminal_restore() { owner::restore(); }
 bool terminal_colours_lost() { return owner::colours_lost(); }
 void terminal_coloured(bool coloured) { owner::coloured = coloured; }
 void terminal_cursor_hidden(bool hidden) { owner::cursor_hidden = hidden; }
+void terminal_alternate(bool on) { owner::alternate = on; }
 int terminal_resizes() { return owner::resizes; }
 int terminal_continues() { return owner::continues; }

@@ -20,9 +20,10 @@ void terminal_before_input();
 void terminal_restore();
 bool terminal_colours_lost();
 // What the end must undo: colours other than the terminal's own, a hidden
-// cursor.
+// cursor, the alternate screen.
 void terminal_coloured(bool coloured);
 void terminal_cursor_hidden(bool hidden);
+void terminal_alternate(bool on);
 // How many times the window changed size, and the program was continued in
 // the foreground, so far.
 int terminal_resizes();

@@ -1,12 +1,8 @@
-// The grid of cells and its writer. Every character goes through the
-// console layer as the code page 850 byte whose glyph it is (cprintf shows
-// that glyph); a character that code page lacks (the eighth blocks of the
-// bars) is written as its UTF-8 bytes, after the console layer has set the
-// colours it needs.
+// The grid of cells and its writer: the cells that changed since the last
+// frame, written through the console layer as UTF-8 text.
 #include "grid.hpp"
 
 #include "console.h"
-#include "cp850.h"
 
 #include <stdio.h>
 
@@ -51,29 +47,10 @@ int utf8(char32_t ch, char *out) {
     return 4;
 }
 
-// The byte that cprintf shows as ch, 0 when there is none.
-unsigned char cp850_byte(char32_t ch) {
-    static char32_t glyphs[256];
-    static bool ready = false;
-    if (ch >= 32 && ch < 127)
-        return (unsigned char)ch;
-    if (!ready) {
-        for (int b = 1; b < 256; b++) {
-            const char *g = b >= 32 && b < 127 ? nullptr : cp850_glyph((unsigned char)b);
-            glyphs[b] = g != nullptr && *g != '\0' ? next_char(g) : 0;
-        }
-        ready = true;
-    }
-    for (int b = 1; b < 256; b++)
-        if (glyphs[b] == ch)
-            return (unsigned char)b;
-    return 0;
-}
-
-// What the console layer was told, and the text gathered for one cprintf.
+// What the console layer was told, and the text gathered for one write of
+// it.
 struct Pen {
     Style *told;
-    bool *applied; // the colours told have been written to the terminal
     char text[512];
     int length = 0;
 
@@ -81,9 +58,8 @@ struct Pen {
         if (length == 0)
             return;
         text[length] = '\0';
-        cprintf("%s", text);
+        console_put(text);
         length = 0;
-        *applied = true;
     }
     void set(Style want) {
         Style &t = *told;
@@ -101,25 +77,11 @@ struct Pen {
         if (want.reverse != t.reverse)
             console_reverse(want.reverse);
         t = want;
-        *applied = false;
     }
-    void put(char32_t ch, int col, int row) {
-        unsigned char b = cp850_byte(ch);
-        if (b != 0) {
-            if (length == (int)sizeof text - 1)
-                flush();
-            text[length++] = (char)b;
-            return;
-        }
-        flush();
-        if (!*applied) { // a blank sets the colours, and the cell is written again
-            cprintf(" ");
-            *applied = true;
-            gotoxy(col, row);
-        }
-        char bytes[5];
-        int n = utf8(ch, bytes);
-        fwrite(bytes, 1, (size_t)n, stdout);
+    void put(char32_t ch) {
+        if (length + 4 >= (int)sizeof text)
+            flush();
+        length += utf8(ch, text + length);
     }
 };
 
@@ -130,7 +92,6 @@ constexpr int gap = 3;
 
 // Told styles persist in the console layer from one frame to the next.
 Style told;
-bool applied = true;
 
 } // namespace
 
@@ -161,7 +122,7 @@ int put_text(Grid *g, int col, int row, const char *text, Style style) {
 
 void show(const Grid *next, Screen *screen) {
     Grid &shown = screen->shown;
-    Pen pen{&told, &applied, {}, 0};
+    Pen pen{&told, {}, 0};
     if (screen->whole || shown.cols != next->cols || shown.rows != next->rows) {
         pen.set({});
         normvideo();
@@ -185,7 +146,7 @@ void show(const Grid *next, Screen *screen) {
             gotoxy(col, row);
             for (int k = col; k <= last; k++) {
                 pen.set(want[k - 1].style);
-                pen.put(want[k - 1].ch, k, row);
+                pen.put(want[k - 1].ch);
                 have[k - 1] = want[k - 1];
             }
             col = last + 1;

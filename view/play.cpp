@@ -88,6 +88,8 @@ int play(float *a, int n, Options *o) {
     Clock clock;
     restart(&clock);
     int noted_cols = 0, noted_rows = 0; // the window the size note was written for
+    // The screen found is left as it was: the view has one of its own.
+    console_alternate(1);
     console_cursor(0);
     for (;;) {
         v.speed = speeds[speed];
@@ -121,14 +123,14 @@ int play(float *a, int n, Options *o) {
             break;
         case EOF:
             normvideo();
-            clrscr();
             console_cursor(1);
+            console_alternate(0);
             end_of_input();
         case 'q':
         case 27:
             normvideo();
-            clrscr();
             console_cursor(1);
+            console_alternate(0);
             console_flush();
             return 0;
         case CK_RESIZE:
