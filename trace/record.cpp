@@ -1,8 +1,5 @@
-// The recording watcher, the replay, and the texts of values.
+// The recording watcher and the replay.
 #include "record.hpp"
-
-#include <stdio.h>
-#include <stdlib.h>
 
 namespace {
 
@@ -111,21 +108,4 @@ int repeat_index(const float *a, int n, int p) {
             before += q < p;
         }
     return repeated ? before : -1;
-}
-
-int value_text(float v, char *text) {
-    // The fewest characters among the precisions that read back exactly: 100
-    // is "100" rather than "1e+02", 1000 "1000" rather than "1e+03".
-    int best = -1;
-    for (int digits = 1; digits <= 9; digits++) {
-        char candidate[24];
-        int length = snprintf(candidate, sizeof candidate, "%.*g", digits, (double)v);
-        if (strtof(candidate, nullptr) == v && (best < 0 || length < best)) {
-            best = length;
-            snprintf(text, 24, "%s", candidate);
-        }
-    }
-    if (best < 0) // not finite: the reader never gives one
-        best = snprintf(text, 24, "%g", (double)v);
-    return best;
 }

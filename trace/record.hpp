@@ -6,6 +6,7 @@
 #pragma once
 
 #include "algorithms.hpp"
+#include "value_text.hpp"
 
 // The arrays hold as many elements as every other array of the system.
 constexpr int capacity = 100;
@@ -68,10 +69,6 @@ bool has_repeats(const float *a, int n);
 // first, 1 for the second, ...; -1 when no other value equals it.
 int repeat_index(const float *a, int n, int p);
 
-// The shortest text that reads back as the same float ("%g" style, up to 9
-// significant digits), so that two different values never read the same.
-// text holds at least 24 bytes; gives the length.
-int value_text(float v, char *text);
 
 namespace {
 
