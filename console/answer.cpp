@@ -108,10 +108,9 @@ int field_width(int start_col, int cols) {
 // 0 at the end of the input (Ctrl-D on an empty answer).
 int edit(char *out) {
     Answer a = {};
-    int cols, rows, col = 0, row;
+    int cols, rows, col = 0, row = 0;
     screen_window(&cols, &rows);
-    if (!screen_position(&col, &row))
-        col = 0;
+    bool placed = screen_position(&col, &row);
     a.width = field_width(col, cols);
     for (;;) {
         bool changed = true;
@@ -140,10 +139,16 @@ int edit(char *out) {
             return a.length + 1;
         }
         if (key == CK_RESIZE) {
+            // A new size, or back from a stop during which the shell wrote
+            // on the terminal: the field from its start again.
             screen_window(&cols, &rows);
             if (col > cols)
                 col = cols;
             a.width = field_width(col, cols);
+            if (placed) {
+                gotoxy(col, row);
+                a.shown = 0;
+            }
         } else if (key == 127 || key == 8) {
             drop_last_character(a);
         } else if (key == 21) { // Ctrl-U
