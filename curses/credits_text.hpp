@@ -16,6 +16,7 @@
 
 #include <curses.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
@@ -78,22 +79,32 @@ inline bool draw_unseen(char rows[][credits_row_bytes]) {
     return drawn;
 }
 
+// Ctrl-Z waits while curses has the terminal (a few milliseconds): the stop
+// then finds it on its normal screen, which it never leaves twice.
 inline void show_credits() {
     char rows[credits_rows][credits_row_bytes];
+    sigset_t stop, old;
+    sigemptyset(&stop);
+    sigaddset(&stop, SIGTSTP);
+    sigprocmask(SIG_BLOCK, &stop, &old);
+    bool copied = true;
     if (owner::capable && has_cap("cup")) {
         bool alternate = has_cap("smcup") && has_cap("rmcup");
-        owner::alternate = alternate; // until endwin, the end must leave it
+        owner::alternate = alternate; // until endwin, an end must leave it
         grafical();
-        if (!alternate)
-            return; // on the screen itself already, the cursor below
-        copy_rows(rows);
-        endwin();
-        owner::alternate = 0;
-    } else if (!draw_unseen(rows)) {
-        return;
+        if (alternate) {
+            copy_rows(rows);
+            endwin();
+            owner::alternate = 0;
+        }
+        copied = alternate; // otherwise on the screen itself, the cursor below
+    } else {
+        copied = draw_unseen(rows);
     }
-    for (const char *row : rows)
-        printf("%s\n", row);
+    sigprocmask(SIG_SETMASK, &old, nullptr);
+    if (copied)
+        for (const char *row : rows)
+            printf("%s\n", row);
 }
 
 } // namespace
