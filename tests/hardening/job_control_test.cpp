@@ -4,7 +4,12 @@
 // goes on from where it was; once it has ended the shell's modes are back.
 //
 // dash reads its lines in the terminal's canonical mode and keeps no modes of
-// its own, so it sees exactly what the program left.
+// its own, so it sees exactly what the program left. bash's line editor sets
+// its own modes at every prompt (and puts back those it saved when a job
+// stops), so there the modes are compared with those of its prompt; and
+// bash's fg gives the terminal to a job that runs in the background without
+// continuing it (no SIGCONT), so the program must notice by itself that it is
+// in the foreground again.
 #include "screen.hpp"
 
 #include <gtest/gtest.h>
@@ -25,6 +30,7 @@ struct Shell {
 
 const Shell shells[] = {
     {"dash", {"/bin/dash", "-i"}},
+    {"bash", {"/bin/bash", "--norc", "--noprofile", "-i"}},
 };
 
 void sort_addr_first_key(Terminal &t) {
@@ -78,6 +84,10 @@ TEST_P(JobControl, StopBackgroundForeground) {
     Terminal t(shell.argv[0], {shell.argv.begin() + 1, shell.argv.end()}, 80, 50, "xterm-256color",
                {"PS1=" + prompt, "ENV", "HISTFILE=/dev/null", "INPUTRC=/dev/null"});
     ASSERT_TRUE(t.wait_for([&] { return prompts(t) == 1; }));
+    // bash's line editor takes its modes once its prompt is out; dash none.
+    if (shell.name == std::string("bash")) {
+        ASSERT_TRUE(t.wait_for([&] { return (t.modes().c_lflag & ICANON) == 0; }));
+    }
     const termios shell_modes = t.modes();
     auto shell_back = [&] {
         return t.foreground() == t.pid() && harness::same_modes(t.modes(), shell_modes);
