@@ -145,6 +145,29 @@ TEST(CursesCredits, ASignalWhileCursesModeIsOnGivesTheShellItsModesBack) {
     }
 }
 
+// Ctrl-Z again and again from its start to its end, where no shell waits for
+// it (so it cannot stop and goes on): whenever it comes, the program leaves
+// no screen it is not on (the terminal would restore a cursor never saved),
+// and ends with the cursor visible and the pen plain.
+TEST(CursesDemo, CtrlZAtAnyMomentLeavesNoScreenItIsNotOn) {
+    const std::string enter = "\x1b[?1049h", leave = "\x1b[?1049l";
+    for (int run = 0; run < 20; run++) {
+        SCOPED_TRACE(run);
+        harness::Terminal t(demo, {}, 80, 50, "xterm-256color");
+        while (!t.wait_for([&] { return !t.running(); }, 1))
+            t.signal(SIGTSTP);
+        ASSERT_TRUE(t.wait_exit());
+        int on_alternate = 0;
+        for (size_t at = t.output().find("\x1b[?1049"); at != std::string::npos;
+             at = t.output().find("\x1b[?1049", at + 1)) {
+            bool entering = t.output().compare(at, enter.size(), enter) == 0;
+            EXPECT_EQ(on_alternate, entering ? 0 : 1) << "at byte " << at;
+            on_alternate = entering;
+        }
+        EXPECT_TRUE(t.cursor_visible());
+    }
+}
+
 TEST(CursesModules, DefineTheirOneSymbolAndNeedNoCxxRuntime) {
     const struct {
         const char *module, *symbol;

@@ -437,6 +437,8 @@ int Terminal::term_signal() const {
     return WIFSIGNALED(wait_status_) ? WTERMSIG(wait_status_) : 0;
 }
 
+pid_t Terminal::foreground() const { return tcgetpgrp(master_); }
+
 termios Terminal::modes() const {
     termios m{};
     if (tcgetattr(master_, &m) < 0)

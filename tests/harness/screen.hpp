@@ -113,6 +113,9 @@ class Terminal {
     int exit_status() const;
     int term_signal() const;
     pid_t pid() const { return pid_; }
+    // The terminal's foreground process group (a job a shell started in it,
+    // or the shell itself), or -1.
+    pid_t foreground() const;
     termios modes() const;
     const termios &initial_modes() const { return initial_modes_; }
 
