@@ -53,8 +53,13 @@ bool wait_input(long long deadline, bool wakeable) {
     sigprocmask(SIG_BLOCK, &both, &old);
     bool ready = false;
     for (;;) {
-        if (wakeable && news())
-            break;
+        if (wakeable) {
+            // Here, not only once per key: a stop may have ended the last
+            // sleep, and the shell continued the program in the background.
+            terminal_before_input();
+            if (news())
+                break;
+        }
         timespec left, *timeout = nullptr;
         if (deadline >= 0) {
             long long ms = deadline - now_ms();
@@ -218,7 +223,6 @@ int escape() {
 
 int key_read(int timeout_ms) {
     long long deadline = timeout_ms < 0 ? -1 : now_ms() + timeout_ms;
-    terminal_before_input();
     int b = next_byte(deadline, true);
     if (b == wake) {
         seen_resizes = terminal_resizes();
