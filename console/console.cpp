@@ -168,8 +168,11 @@ void show_cursor(bool visible) {
     terminal_cursor_hidden(!visible);
 }
 
+// Only when it changes: entering the alternate screen again would make the
+// terminal save its state again, over what it saved from the normal screen.
 void show_alternate(bool on) {
-    if (!capable || caps.smcup == nullptr || caps.rmcup == nullptr)
+    if (!capable || caps.smcup == nullptr || caps.rmcup == nullptr ||
+        terminal_on_alternate() == on)
         return;
     put_cap(on ? caps.smcup : caps.rmcup);
     terminal_alternate(on);

@@ -26,5 +26,6 @@ bool terminal_colours_lost() { return owner::colours_lost(); }
 void terminal_coloured(bool coloured) { owner::coloured = coloured; }
 void terminal_cursor_hidden(bool hidden) { owner::cursor_hidden = hidden; }
 void terminal_alternate(bool on) { owner::alternate = on; }
+bool terminal_on_alternate() { return owner::alternate; }
 int terminal_resizes() { return owner::resizes; }
 int terminal_continues() { return owner::continues; }

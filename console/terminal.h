@@ -24,6 +24,7 @@ bool terminal_colours_lost();
 void terminal_coloured(bool coloured);
 void terminal_cursor_hidden(bool hidden);
 void terminal_alternate(bool on);
+bool terminal_on_alternate();
 // How many times the window changed size, and the program was continued in
 // the foreground, so far.
 int terminal_resizes();

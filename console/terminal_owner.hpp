@@ -112,13 +112,15 @@ inline void set_modes(const termios *modes) {
 }
 
 // Undoes what the program changed on the terminal, now.
+// The normal screen first: leaving the alternate one brings back what the
+// terminal saved on entering it, which may include the pen and the cursor.
 inline void put_back() {
+    if (alternate)
+        write_out(normal_screen);
     if (coloured)
         write_out(colour_reset);
     if (cursor_hidden)
         write_out(cursor_show);
-    if (alternate)
-        write_out(normal_screen);
     coloured = 0;
     cursor_hidden = 0;
     alternate = 0;

@@ -122,15 +122,16 @@ int play(float *a, int n, Options *o) {
         case CK_NONE:
             break;
         case EOF:
+        case 4: // Ctrl-D, the end of the input as at an answer
             normvideo();
-            console_cursor(1);
             console_alternate(0);
+            console_cursor(1);
             end_of_input();
         case 'q':
         case 27:
             normvideo();
-            console_cursor(1);
             console_alternate(0);
+            console_cursor(1);
             console_flush();
             return 0;
         case CK_RESIZE:

@@ -47,16 +47,18 @@ using hardening::Random;
 // One line a program.
 struct Program {
     const char *name;
-    int status;    // at its normal end
-    int low, high; // the numbers that take its dialogue on
+    int status;         // at its normal end
+    int low, high;      // the numbers that take its dialogue on
+    const char *finish; // typed again and again, it takes every read to the end
 };
 
 const Program programs[] = {
-    {"sort_menu", 0, -1, 5},  // choice, dimension, reals; credits and listing paced
-    {"sort_addr", 1, -1, 8},  // count, integers, s/N
-    {"ctio_show", 0, -1, 8},  // Enter twice, count, integers
-    {"sort_trace", 0, -1, 8}, // count and reals in line mode
-    {"curses_demo", 0, 0, 0}, // reads nothing
+    {"sort_menu", 0, -1, 5, "1\n"},  // choice, dimension, reals; credits and listing paced
+    {"sort_addr", 1, -1, 8, "1\n"},  // count, integers, s/N
+    {"ctio_show", 0, -1, 8, "1\n"},  // Enter twice, count, integers
+    {"sort_trace", 0, -1, 8, "1\n"}, // count and reals in line mode
+    {"curses_demo", 0, 0, 0, "1\n"}, // reads nothing
+    {"sort_view", 0, -1, 8, "q\n1\n"}, // count and reals, then keys until q or Esc
 };
 const int program_count = sizeof programs / sizeof programs[0];
 
@@ -96,7 +98,7 @@ struct Event {
 
 struct Script {
     bool under_shell = false;
-    bool answers_at_end = false; // then "1" and Enter, else Enter and the end of the input
+    bool answers_at_end = false; // then the program's finish, else Enter and the end of the input
     std::string term;
     int cols = 80, rows = 24;
     std::vector<Event> events;
@@ -203,7 +205,7 @@ std::string describe(const Script &s) {
     for (const Event &e : s.events)
         d += "    " + describe(e) + "\n";
     if (s.events.empty() || s.events.back().act != Act::end)
-        d += s.answers_at_end ? "    then \"1\\n\" until it ends\n"
+        d += s.answers_at_end ? "    then its finishing answer until it ends\n"
                               : "    then Enter and the end-of-file key until it ends\n";
     return d;
 }
@@ -407,7 +409,7 @@ bool finish(Session &s, bool signalled) {
     while (!ended(s) && harness::now_ms() < deadline) {
         if (!signalled) {
             try {
-                t.type(s.script.answers_at_end ? "1\n" : "\n");
+                t.type(s.script.answers_at_end ? s.program.finish : "\n");
                 if (!s.script.answers_at_end)
                     t.end_input();
             } catch (const std::runtime_error &) {
