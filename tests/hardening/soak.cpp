@@ -280,6 +280,11 @@ std::vector<std::string> environment(const Session &s) {
     return env;
 }
 
+// The shell did not do its part: the session cannot go on.
+struct Shell_trouble : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
 std::string program_path(const Program &p) { return std::string(ORDINA_BIN_DIR "/") + p.name; }
 
 void start(Session &s) {
@@ -294,7 +299,7 @@ void start(Session &s) {
                                               sc.rows, sc.term, environment(s));
     harness::Terminal &t = *s.t;
     if (!t.wait_for([&] { return prompted(s, 0); }))
-        throw std::runtime_error("dash shows no prompt");
+        throw Shell_trouble("dash shows no prompt");
     s.shell_modes = t.modes();
     s.since = t.output().size();
     t.type(program_path(s.program) + "\n");
@@ -303,7 +308,7 @@ void start(Session &s) {
             job = t.foreground();
             return (job > 0 && job != t.pid()) || prompted(s, s.since);
         }))
-        throw std::runtime_error("dash does not start the program");
+        throw Shell_trouble("dash does not start the program");
     if (job != t.pid())
         s.job = job;
 }
@@ -337,7 +342,13 @@ void check_terminal(Session &s, const termios &found, const char *when) {
 // and fg, after which the program has the terminal again.
 void stop_under_shell(Session &s, const Event &e) {
     harness::Terminal &t = *s.t;
-    if (!t.wait_for([&] { return ended(s) || job_state(s) == 'T'; }, 10000)) {
+    // Without reading what it writes meanwhile: an answer of the terminal to a
+    // question it asks just before it stops would reach the input between the
+    // stop and the program's giving the modes back, and so the shell's line.
+    long long deadline = harness::now_ms() + 10000;
+    while (job_state(s) != 'T' && !job_gone(s) && harness::now_ms() < deadline)
+        usleep(2000);
+    if (!t.wait_for([&] { return ended(s) || job_state(s) == 'T'; }, 0)) {
         char state = job_state(s);
         fault(s, "not stopped by Ctrl-Z, " +
                      (state != 0 ? "in state " + std::string(1, state) : std::string("gone")));
@@ -346,15 +357,17 @@ void stop_under_shell(Session &s, const Event &e) {
     // The shell's prompt after the stop: it has the terminal and has told it.
     if (!t.wait_for(
             [&] { return ended(s) || (t.foreground() == t.pid() && prompted(s, s.since)); }))
-        throw std::runtime_error("dash does not take the terminal back");
+        throw Shell_trouble("dash does not take the terminal back");
     if (ended(s))
         return;
     check_terminal(s, s.shell_modes, "at the stop");
+    // Each command after Ctrl-U, which wipes anything else on the shell's line.
     if (e.background) {
         size_t before = t.output().size();
-        t.type("bg\n");
+        t.type("\x15"
+               "bg\n");
         if (!t.wait_for([&] { return prompted(s, before); }))
-            throw std::runtime_error("dash does not take bg");
+            throw Shell_trouble("dash does not take bg");
         if (t.wait_for([&] { return !harness::same_modes(t.modes(), s.shell_modes); }, e.ms))
             fault(s, "modes taken in the background: " + modes_text(t.modes()));
         if (job_gone(s)) {
@@ -363,9 +376,10 @@ void stop_under_shell(Session &s, const Event &e) {
         }
     }
     s.since = t.output().size(); // the next prompt tells how it ended, or a stop
-    t.type("fg\n");
+    t.type("\x15"
+           "fg\n");
     if (!t.wait_for([&] { return job_gone(s) || t.foreground() == s.job; }))
-        throw std::runtime_error("dash does not give the program the terminal at fg");
+        throw Shell_trouble("dash does not give the program the terminal at fg");
 }
 
 void play(Session &s, const Event &e) {
@@ -381,6 +395,7 @@ void play(Session &s, const Event &e) {
         t.resize(e.cols, e.rows);
         break;
     case Act::stop:
+        t.wait_for([] { return true; }); // what it asked so far answered, as a terminal does
         if (e.sig != 0)
             t.signal(SIGTSTP);
         else
@@ -508,6 +523,8 @@ void run(Session &s, Tally &tally) {
             break;
         try {
             play(s, e);
+        } catch (const Shell_trouble &) {
+            throw;
         } catch (const std::runtime_error &) {
             break; // the program does not read what is typed: the end tells
         }
