@@ -1,6 +1,6 @@
-// The targets are linked with -Wl,--wrap=exit and -Wl,--wrap=nanosleep, so
-// every call of exit in them reaches __wrap_exit and every pause
-// __wrap_nanosleep. While a run is on, __wrap_exit jumps back to its start
+// The targets are linked with -Wl,--wrap=exit and -Wl,--wrap=clock_nanosleep,
+// so every call of exit in them reaches __wrap_exit and every pause
+// __wrap_clock_nanosleep. While a run is on, __wrap_exit jumps back to its start
 // (no frame on the way has anything to destroy); any other call, the
 // fuzzer's own, goes on to the real exit.
 #include "captured.hpp"
@@ -35,7 +35,7 @@ extern "C" [[noreturn]] void __wrap_exit(int status) {
     __real_exit(status);
 }
 
-extern "C" int __wrap_nanosleep(const timespec *, timespec *) { return 0; }
+extern "C" int __wrap_clock_nanosleep(clockid_t, int, const timespec *, timespec *) { return 0; }
 
 Captured run_captured(const uint8_t *data, size_t size, int (*body)()) {
     FILE *saved_in = stdin, *saved_out = stdout, *saved_err = stderr;
