@@ -75,10 +75,10 @@ void get_ready() {
     capable = terminal_claim();
     if (!capable)
         return;
-    caps = {cap("cup"),  cap("clear"), cap("el"),   cap("sc"),    cap("rc"),    cap("ind"),
-            cap("cud"),  cap("cub"),   cap("cub1"), cap("setaf"), cap("setab"), cap("sgr0"),
-            cap("op"),   cap("bold"),  cap("rev"),  cap("civis"), cap("cnorm"), cap("u7"),
-            cap("smcup"), cap("rmcup")};
+    caps = {cap("cup"),   cap("clear"), cap("el"),  cap("sc"),    cap("rc"),
+            cap("ind"),   cap("cud"),   cap("cub"), cap("cub1"),  cap("setaf"),
+            cap("setab"), cap("sgr0"),  cap("op"),  cap("bold"),  cap("rev"),
+            cap("civis"), cap("cnorm"), cap("u7"),  cap("smcup"), cap("rmcup")};
     int n = tigetnum("colors");
     colour_count = n >= 8 && caps.setaf != nullptr && caps.setab != nullptr ? n : 0;
     setvbuf(stdout, out_buffer, _IOFBF, sizeof out_buffer);
@@ -171,8 +171,7 @@ void show_cursor(bool visible) {
 // Only when it changes: entering the alternate screen again would make the
 // terminal save its state again, over what it saved from the normal screen.
 void show_alternate(bool on) {
-    if (!capable || caps.smcup == nullptr || caps.rmcup == nullptr ||
-        terminal_on_alternate() == on)
+    if (!capable || caps.smcup == nullptr || caps.rmcup == nullptr || terminal_on_alternate() == on)
         return;
     put_cap(on ? caps.smcup : caps.rmcup);
     terminal_alternate(on);

@@ -91,10 +91,11 @@ int getch(void);
 #define CK_F12 (CK_BASE + 0x86)
 #define CK_OTHER (CK_BASE + 0xFF) /* any other key that types no character */
 #define CK_ALT(c) (CK_BASE + 0x100 + (c))
-/* What console_key returns when no key came. */
-#define CK_NONE (-2)   /* the time ran out */
-#define CK_RESIZE (-3) /* draw again: the window changed size, or the program
-                          was stopped and is back in the foreground */
+/* What console_key returns when no key came: the time ran out (CK_NONE); the
+ * screen must be drawn again, for the window changed size or the program was
+ * stopped and is back in the foreground (CK_RESIZE). */
+#define CK_NONE (-2)
+#define CK_RESIZE (-3)
 
 /* Waits for one key, asleep, at most timeout_ms milliseconds (-1: as long as
  * it takes), after showing what was written. Returns the key as getch does,

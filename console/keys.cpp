@@ -38,9 +38,7 @@ long long now_ms() {
     return t.tv_sec * 1000LL + t.tv_nsec / 1000000;
 }
 
-bool news() {
-    return terminal_resizes() != seen_resizes || terminal_continues() != seen_continues;
-}
+bool news() { return terminal_resizes() != seen_resizes || terminal_continues() != seen_continues; }
 
 // Waits until standard input has a byte (true) or the deadline passes
 // (false; -1: none); with wakeable, a resize or a continue ends the wait

@@ -2,8 +2,8 @@
 // on request the address of the slot that holds each of them.
 #include "algorithms.hpp"
 #include "console.h"
-#include "output_check.hpp"
 #include "flush_input.h"
+#include "output_check.hpp"
 #include "read_number.hpp"
 
 namespace {

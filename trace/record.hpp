@@ -69,7 +69,6 @@ bool has_repeats(const float *a, int n);
 // first, 1 for the second, ...; -1 when no other value equals it.
 int repeat_index(const float *a, int n, int p);
 
-
 namespace {
 
 // Sorts a with the algorithm, every step seen by watch.

@@ -75,9 +75,12 @@ TEST(CursesDemo, CreditsLeftOnTheNormalScreenThenTheBubbleSort) {
         const char *program, *term;
         bool input_from_null;
     } cases[] = {
-        {demo, "xterm-256color", false},      {demo_by_hand, "xterm-256color", false},
-        {demo, "xterm-256color", true},       {demo, "linux", false},
-        {demo, "no-such-terminal", false},    {demo, "dumb", false},
+        {demo, "xterm-256color", false},
+        {demo_by_hand, "xterm-256color", false},
+        {demo, "xterm-256color", true},
+        {demo, "linux", false},
+        {demo, "no-such-terminal", false},
+        {demo, "dumb", false},
         {demo, "", false},
     };
     for (const auto &k : cases) {

@@ -44,8 +44,9 @@ void menu_credits_key(harness::Terminal &t) {
 void menu_choice(harness::Terminal &t) {
     menu_credits_key(t);
     t.type("k");
-    ASSERT_TRUE(t.wait_for(
-        [&] { return t.text_at(35, 16, 7) == "Scelta:" && t.cursor() == harness::Pos{43, 16}; }));
+    ASSERT_TRUE(t.wait_for([&] {
+        return t.text_at(35, 16, 7) == "Scelta:" && t.cursor() == harness::Pos{43, 16};
+    }));
 }
 
 // Twenty lines, 100 ms each: the program pauses for two seconds.
@@ -145,10 +146,18 @@ const Wait waits[] = {
     {"ctio_show_line_credits", "ctio_show", ctio_credits_line, signals},
     {"ctio_show_number_count", "ctio_show", ctio_count, signals},
     {"sort_trace_number_count", "sort_trace", trace_count, {SIGINT, SIGTERM, SIGHUP, end_of_input}},
-    {"sort_view_key_paused", "sort_view", view_paused, key_signals, {"-g", "inversi", "-n", "100"},
+    {"sort_view_key_paused",
+     "sort_view",
+     view_paused,
+     key_signals,
+     {"-g", "inversi", "-n", "100"},
      100},
-    {"sort_view_key_playing", "sort_view", view_playing, key_signals,
-     {"-g", "inversi", "-n", "100"}, 100},
+    {"sort_view_key_playing",
+     "sort_view",
+     view_playing,
+     key_signals,
+     {"-g", "inversi", "-n", "100"},
+     100},
 };
 
 void PrintTo(const Wait &w, std::ostream *os) { *os << w.name; }

@@ -53,11 +53,11 @@ struct Program {
 };
 
 const Program programs[] = {
-    {"sort_menu", 0, -1, 5, "1\n"},  // choice, dimension, reals; credits and listing paced
-    {"sort_addr", 1, -1, 8, "1\n"},  // count, integers, s/N
-    {"ctio_show", 0, -1, 8, "1\n"},  // Enter twice, count, integers
-    {"sort_trace", 0, -1, 8, "1\n"}, // count and reals in line mode
-    {"curses_demo", 0, 0, 0, "1\n"}, // reads nothing
+    {"sort_menu", 0, -1, 5, "1\n"},    // choice, dimension, reals; credits and listing paced
+    {"sort_addr", 1, -1, 8, "1\n"},    // count, integers, s/N
+    {"ctio_show", 0, -1, 8, "1\n"},    // Enter twice, count, integers
+    {"sort_trace", 0, -1, 8, "1\n"},   // count and reals in line mode
+    {"curses_demo", 0, 0, 0, "1\n"},   // reads nothing
     {"sort_view", 0, -1, 8, "q\n1\n"}, // count and reals, then keys until q or Esc
 };
 const int program_count = sizeof programs / sizeof programs[0];

@@ -380,9 +380,10 @@ TEST(SortMenu, RejectedElementIsAskedAgainInPlace) {
 // until the window is large enough, or a key (which answers nothing) tells it
 // to go on as the window is.
 TEST(SortMenu, SmallWindowNotedUntilResizedOrAKey) {
-    const std::string note =
-        "La finestra \xc3\xa8 80\xc3\x97" "24, ne serve una di 79\xc3\x97" "44: allargala o "
-        "premi un tasto.";
+    const std::string note = "La finestra \xc3\xa8 80\xc3\x97"
+                             "24, ne serve una di 79\xc3\x97"
+                             "44: allargala o "
+                             "premi un tasto.";
     for (bool by_key : {false, true}) {
         SCOPED_TRACE(by_key ? "a key" : "a resize");
         harness::Terminal t(program, {}, 80, 24);
