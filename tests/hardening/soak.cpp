@@ -11,9 +11,10 @@
 // and it goes on.
 //
 // A session's faults: a sanitizer report, an end by a signal that was not
-// sent, an unexpected status, no end within hang_ms once the input has ended
-// (Enter and the end-of-file key typed again and again) or a signal was sent,
-// and the terminal left changed: modes, pen, cursor, alternate screen.
+// sent, an unexpected status, no end within hang_ms once the script is over
+// (then Enter and the end-of-file key, or "1" and Enter, typed again and
+// again) or a signal was sent, and the terminal left changed: modes, pen,
+// cursor, alternate screen.
 //
 //   soak [--seed N] [--seconds S] [--sessions N] [--program P] [--session K]
 //
@@ -32,6 +33,7 @@
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <memory>
