@@ -14,6 +14,7 @@
 #include "screen.h"
 #include "terminal.h"
 
+#include <signal.h>
 #include <stdarg.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -253,9 +254,16 @@ bool screen_position(int *col, int *row) {
     static bool asked = false;
     if (!capable || caps.u7 == nullptr || !answers)
         return false;
+    // Ctrl-Z waits for the answer: given to the shell's modes, it would reach
+    // the shell as a line typed there.
+    sigset_t stop, old;
+    sigemptyset(&stop);
+    sigaddset(&stop, SIGTSTP);
+    sigprocmask(SIG_BLOCK, &stop, &old);
     put_cap(caps.u7);
     fflush(stdout);
     bool got = key_position_answer(col, row);
+    sigprocmask(SIG_SETMASK, &old, nullptr);
     if (!asked)
         answers = got;
     asked = true;
