@@ -79,8 +79,27 @@ bool wait_input(long long deadline, bool wakeable) {
     return ready;
 }
 
+// Reads the byte that a wait found: 1; 0 when it is gone meanwhile (Ctrl-C
+// and Ctrl-Z drop what was typed and not read, and a quiet terminal's read
+// does not wait); EOF at the end of the input, or when it cannot be read.
+int read_byte(unsigned char *b) {
+    for (;;) {
+        ssize_t n = read(STDIN_FILENO, b, 1);
+        if (n == 1)
+            return 1;
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n == 0 && isatty(STDIN_FILENO)) {
+            pollfd input = {STDIN_FILENO, POLLIN, 0};
+            if (poll(&input, 1, 0) >= 0 && (input.revents & (POLLHUP | POLLERR)) == 0)
+                return 0; // not hung up
+        }
+        return EOF;
+    }
+}
+
 // The next byte: kept ones first. CK_NONE at the deadline, wake for news
-// when wakeable, EOF at the end of the input (or when it cannot be read).
+// when wakeable, EOF at the end of the input.
 int next_byte(long long deadline, bool wakeable) {
     if (kept_count > 0) {
         int b = kept[0];
@@ -91,11 +110,9 @@ int next_byte(long long deadline, bool wakeable) {
         if (!wait_input(deadline, wakeable))
             return wakeable && news() ? wake : CK_NONE;
         unsigned char b;
-        ssize_t n = read(STDIN_FILENO, &b, 1);
-        if (n == 1)
-            return b;
-        if (n == 0 || errno != EINTR)
-            return EOF;
+        int got = read_byte(&b);
+        if (got != 0)
+            return got == 1 ? b : EOF;
     }
 }
 
@@ -254,12 +271,10 @@ bool key_position_answer(int *col, int *row) {
         if (!wait_input(deadline, false))
             return false;
         unsigned char b;
-        ssize_t n = read(STDIN_FILENO, &b, 1);
-        if (n < 0 && errno == EINTR)
+        int got = read_byte(&b);
+        if (got == 0)
             continue;
-        if (n != 1)
-            return false;
-        if (kept_count == (int)sizeof kept)
+        if (got == EOF || kept_count == (int)sizeof kept)
             return false;
         kept[kept_count++] = b;
         if (b != 'R')

@@ -207,8 +207,8 @@ inline void catch_unless_ignored(int sig, void (*handler)(int, siginfo_t *, void
     catch_signal(sig, handler);
 }
 
-// Quiet mode on the terminal: no echo, no line editing, one byte at a time;
-// signals from the keyboard (Ctrl-C, Ctrl-Z, Ctrl-\) still work. false puts
+// Quiet mode on the terminal: no echo, no line editing, reads that do not
+// wait; signals from the keyboard (Ctrl-C, Ctrl-Z, Ctrl-\) still work. false puts
 // back the modes as found. Nothing happens when no stream is a terminal; in
 // the background the modes are taken when the shell continues the program in
 // the foreground.
@@ -270,7 +270,10 @@ inline bool claim() {
     if (tty >= 0) {
         quiet_modes = found_modes;
         quiet_modes.c_lflag &= ~(tcflag_t)(ICANON | ECHO);
-        quiet_modes.c_cc[VMIN] = 1;
+        // A read takes what is there and does not wait: the program waits
+        // in poll, where a signal or a deadline can end the wait; what poll
+        // found may be gone by the read (Ctrl-C and Ctrl-Z drop it).
+        quiet_modes.c_cc[VMIN] = 0;
         quiet_modes.c_cc[VTIME] = 0;
     }
     int error;
