@@ -405,6 +405,11 @@ int getch(void) {
     return key;
 }
 
+int console_positions(void) {
+    get_ready();
+    return capable && caps.cup != nullptr;
+}
+
 void console_window(int *cols, int *rows) { screen_window(cols, rows); }
 
 void console_size_note(int cols, int rows) {

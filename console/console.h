@@ -102,6 +102,9 @@ int getch(void);
  * CK_NONE when the time ran out, CK_RESIZE as soon as the screen must be
  * drawn again, EOF at the end of the input. */
 int console_key(int timeout_ms);
+/* Whether positions reach the terminal: standard output is a terminal whose
+ * type tells how to place the cursor (1), or only the text is written (0). */
+int console_positions(void);
 /* The window's size in columns and rows. */
 void console_window(int *cols, int *rows);
 /* Writes on the cursor's row, from its first column and in the terminal's own

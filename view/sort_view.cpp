@@ -1,8 +1,9 @@
 // sort_view: the four sorting algorithms at work on up to 100 numbers, one
 // bar per value, step by step, forward and back, alone or racing each other.
 // The numbers are typed as sort_trace asks for them, given as arguments, or
-// generated. When standard input or output is not a terminal (or the
-// terminal cannot place the cursor), it prints what sort_trace prints.
+// generated. When standard input or output is not a terminal, or the
+// terminal cannot place the cursor, it prints what sort_trace prints.
+#include "console.h"
 #include "options.hpp"
 #include "output_check.hpp"
 #include "play.hpp"
@@ -10,17 +11,13 @@
 #include "trace.hpp"
 
 #include <stdio.h>
-#include <stdlib.h>
-#include <string.h>
 #include <unistd.h>
 
 namespace {
 
-bool on_a_terminal() {
-    const char *term = getenv("TERM");
-    return isatty(STDIN_FILENO) && isatty(STDOUT_FILENO) && term != nullptr && term[0] != '\0' &&
-           strcmp(term, "dumb") != 0;
-}
+// Keys come from a terminal, and the screen is one whose cursor can be
+// placed (not dumb, not of an unknown type).
+bool on_a_terminal() { return isatty(STDIN_FILENO) && console_positions(); }
 
 } // namespace
 

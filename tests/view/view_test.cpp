@@ -258,6 +258,11 @@ TEST(SortView, OffATerminalPrintsWhatSortTracePrints) {
         std::string tables = r.out.substr(r.out.find("\nPer ogni algoritmo"));
         EXPECT_EQ(view.out, k.args.empty() ? r.out : tables);
     }
+    // A terminal whose type cannot place the cursor gets the trace too.
+    harness::Terminal t(program, {"3", "1", "2"}, 80, 50, "no-such-terminal");
+    ASSERT_TRUE(t.wait_exit());
+    EXPECT_EQ(t.exit_status(), 0);
+    EXPECT_TRUE(t.wait_screen_contains("Riepilogo sugli stessi dati", 0));
 }
 
 } // namespace
