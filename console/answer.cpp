@@ -8,6 +8,7 @@
 #include "keys.h"
 #include "screen.h"
 #include "terminal.h"
+#include "utf8.hpp"
 
 #include <errno.h>
 #include <stdio.h>
@@ -71,22 +72,7 @@ void drop_last_word(Answer &a) {
 
 void add_character(Answer &a, int code) {
     char bytes[4];
-    int n = 0;
-    if (code < 0x80) {
-        bytes[n++] = (char)code;
-    } else if (code < 0x800) {
-        bytes[n++] = (char)(0xC0 | code >> 6);
-        bytes[n++] = (char)(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        bytes[n++] = (char)(0xE0 | code >> 12);
-        bytes[n++] = (char)(0x80 | (code >> 6 & 0x3F));
-        bytes[n++] = (char)(0x80 | (code & 0x3F));
-    } else {
-        bytes[n++] = (char)(0xF0 | code >> 18);
-        bytes[n++] = (char)(0x80 | (code >> 12 & 0x3F));
-        bytes[n++] = (char)(0x80 | (code >> 6 & 0x3F));
-        bytes[n++] = (char)(0x80 | (code & 0x3F));
-    }
+    int n = utf8_bytes(code, bytes);
     if (a.length + n > answer_capacity)
         return;
     memcpy(a.text + a.length, bytes, (size_t)n);

@@ -3,6 +3,7 @@
 #include "grid.hpp"
 
 #include "console.h"
+#include "utf8.hpp"
 
 #include <stdio.h>
 
@@ -22,29 +23,6 @@ char32_t next_char(const char *&s) {
         ch = ch << 6 | ((unsigned char)*s++ & 0x3f);
     }
     return more < 0 ? U'\uFFFD' : ch;
-}
-
-int utf8(char32_t ch, char *out) {
-    if (ch < 0x80) {
-        out[0] = (char)ch;
-        return 1;
-    }
-    if (ch < 0x800) {
-        out[0] = (char)(0xc0 | ch >> 6);
-        out[1] = (char)(0x80 | (ch & 0x3f));
-        return 2;
-    }
-    if (ch < 0x10000) {
-        out[0] = (char)(0xe0 | ch >> 12);
-        out[1] = (char)(0x80 | (ch >> 6 & 0x3f));
-        out[2] = (char)(0x80 | (ch & 0x3f));
-        return 3;
-    }
-    out[0] = (char)(0xf0 | ch >> 18);
-    out[1] = (char)(0x80 | (ch >> 12 & 0x3f));
-    out[2] = (char)(0x80 | (ch >> 6 & 0x3f));
-    out[3] = (char)(0x80 | (ch & 0x3f));
-    return 4;
 }
 
 // What the console layer was told, and the text gathered for one write of
@@ -81,7 +59,7 @@ struct Pen {
     void put(char32_t ch) {
         if (length + 4 >= (int)sizeof text)
             flush();
-        length += utf8(ch, text + length);
+        length += utf8_bytes((long)ch, text + length);
     }
 };
 
