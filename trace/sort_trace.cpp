@@ -10,19 +10,12 @@
 // values of up to 6 characters keep every line within 80 columns. Longer
 // rows are not wrapped: they run on, one row per pass.
 #include "output_check.hpp"
-#include "read_number.hpp"
 #include "trace.hpp"
-
-#include <stdio.h>
 
 int main(void) {
     check_output_at_exit();
     float a[capacity];
-    int n;
-    do
-        printf("Quanti valori vuoi ordinare? ");
-    while (!read_int(&n) || n <= 0 || n > capacity);
-    read_elements(a, n, "Inserire A[%d]: ");
+    int n = ask_values(a);
     print_trace(a, n);
     return 0;
 }

@@ -5,6 +5,7 @@
 #include "trace.hpp"
 
 #include "console.h"
+#include "read_number.hpp"
 
 #include <stdio.h>
 
@@ -141,4 +142,13 @@ void print_trace(const float *a, int n) {
     }
     printf("stabile: i valori uguali restano nell'ordine in cui sono stati inseriti\n"
            "(- se nessun valore si ripete).\n");
+}
+
+int ask_values(float *a) {
+    int n;
+    do
+        printf("Quanti valori vuoi ordinare? ");
+    while (!read_int(&n) || n <= 0 || n > capacity);
+    read_elements(a, n, "Inserire A[%d]: ");
+    return n;
 }

@@ -26,3 +26,7 @@ void summary_row(char *text, int size, const Log *log);
 // All that sort_trace prints after reading the values: the legend, the four
 // tables and the summary.
 void print_trace(const float *a, int n);
+
+// Asks how many values there are (1 to capacity) and then each one, with the
+// system's numeric reader; gives the count.
+int ask_values(float *a);

@@ -7,10 +7,8 @@
 #include "options.hpp"
 #include "output_check.hpp"
 #include "play.hpp"
-#include "read_number.hpp"
 #include "trace.hpp"
 
-#include <stdio.h>
 #include <unistd.h>
 
 namespace {
@@ -28,10 +26,7 @@ int main(int argc, char **argv) {
     float a[capacity];
     int n = 0;
     if (o.source == typed_numbers) {
-        do
-            printf("Quanti valori vuoi ordinare? ");
-        while (!read_int(&n) || n <= 0 || n > capacity);
-        read_elements(a, n, "Inserire A[%d]: ");
+        n = ask_values(a);
     } else if (o.source == given_numbers) {
         n = o.n;
         for (int i = 0; i < n; i++)
