@@ -67,13 +67,6 @@ TEST(LinePrograms, DialoguesByteForByte) {
         // Each real in the shortest text that reads back as the same float.
         {"sort_real", "4\n1234568 1234567 16777217 0.1\n",
          "inserire la dim:" + elements(4) + "0.1\n1234567\n1234568\n16777216\n", 0},
-        {"sort_real", "5\n-0 1000 1e8 100000 0.0001\n",
-         "inserire la dim:" + elements(5) + "-0\n0.0001\n1000\n1e+05\n1e+08\n", 0},
-        {"sort_real", "4\n3.4028235e38 1e-45 -3.4028235e38 1.17549435e-38\n",
-         "inserire la dim:" + elements(4) + "-3.4028235e+38\n1e-45\n1.1754944e-38\n3.4028235e+38\n",
-         0},
-        {"sort_real", "3\n0.3 3.14159265 -2.5e-7\n",
-         "inserire la dim:" + elements(3) + "-2.5e-07\n0.3\n3.1415927\n", 0},
         // Taken as typed down to 0 and below, but never beyond the array.
         {"sort_real", "101\n0\n", "inserire la dim:inserire la dim:", 0},
         {"sort_real", "-3\n", "inserire la dim:", 0},
@@ -110,13 +103,11 @@ TEST(LinePrograms, UnwritableOutput) {
         {"sort_int", "3\n5 2 9\n", Output::full_device, false},
         {"sort_int", "3\n5\n", Output::full_device, true},
         {"sort_real", "2\n2.5\n1.25\n", Output::full_device, false},
-        {"read_real", "2\n1 2\n", Output::full_device, false},
         {"read_real", "", Output::full_device, true},
         {"read_dim", "7\n", Output::full_device, false},
         {"sort_trace", "4\n2.5 -1 2,5 0.75\n", Output::full_device, false},
         {"sort_menu", "k1\n2\n3 1\nkk", Output::full_device, false},
         {"sort_int", "3\n5 2 9\n", Output::reader_gone, false},
-        {"sort_real", "2\n2.5\n1.25\n", Output::reader_gone, false},
     };
     const std::string told = "Impossibile scrivere l'output";
     for (const Unwritable &k : cases) {

@@ -208,15 +208,10 @@ TEST(SortView, UsageErrors) {
         std::vector<std::string> args;
         const char *message;
     } cases[] = {
-        {{"-x"}, "sort_view: opzione sconosciuta: -x\n"},
         {{"--gara"}, "sort_view: opzione sconosciuta: --gara\n"},
         {{"--genera=tanti"}, "sort_view: tipo sconosciuto"},
-        {{"-n", "0"}, "sort_view: il numero va da 1 a 100: 0\n"},
         {{"--numero", "101"}, "sort_view: il numero va da 1 a 100: 101\n"},
-        {{"-s", "-1"}, "sort_view: seme non valido: -1\n"},
-        {{"-a", "5"}, "sort_view: l'algoritmo va da 1 a 4: 5\n"},
         {{"-g"}, "sort_view: manca il valore dell'opzione: -g\n"},
-        {{"1", "abc", "2"}, "sort_view: non è un numero: abc\n"},
         {{"1", "nan"}, "sort_view: non è un numero: nan\n"},
         {{"-g", "ordinati", "5"}, "sort_view: valori dati insieme a --genera"},
         {too_many, "sort_view: al massimo 100 valori: 1\n"},
