@@ -101,7 +101,7 @@ int edit(char *out) {
     for (;;) {
         bool changed = true;
         int key = key_read(-1);
-        if (key == EOF || (key == 4 && a.length == 0)) {
+        if (key == EOF || (key == key_ctrl_d && a.length == 0)) {
             draw(a);
             fflush(stdout);
             if (a.length == 0)
@@ -109,7 +109,7 @@ int edit(char *out) {
             memcpy(out, a.text, (size_t)a.length);
             return a.length; // the end follows
         }
-        if (key == '\n' || key == '\r') {
+        if (key == key_enter || key == key_return) {
             if (blank(a)) {
                 a.length = a.count = 0;
                 draw(a);
@@ -135,13 +135,13 @@ int edit(char *out) {
                 gotoxy(col, row);
                 a.shown = 0;
             }
-        } else if (key == 127 || key == 8) {
+        } else if (key == key_backspace || key == key_ctrl_h) {
             drop_last_character(a);
-        } else if (key == 21) { // Ctrl-U
+        } else if (key == key_ctrl_u) {
             a.length = a.count = 0;
-        } else if (key == 23) { // Ctrl-W
+        } else if (key == key_ctrl_w) {
             drop_last_word(a);
-        } else if (key == '\t') {
+        } else if (key == key_tab) {
             add_character(a, ' ');
         } else if ((key >= 32 && key < 127) || (key >= 0xA0 && key < CK_BASE)) {
             add_character(a, key);

@@ -220,7 +220,7 @@ int utf8_character(int lead) {
 int escape() {
     int c = next_in_key();
     if (c < 0)
-        return 27;
+        return key_esc;
     if (c == '[')
         return control_sequence();
     if (c == 'O') {
@@ -244,7 +244,7 @@ int key_read(int timeout_ms) {
         seen_continues = terminal_continues();
         return CK_RESIZE;
     }
-    if (b == 27)
+    if (b == key_esc)
         return escape();
     if (b >= 0xC0 && b < 0xF8)
         return utf8_character(b);

@@ -7,6 +7,21 @@
 // cursor's position) are kept, in order, as typed ahead.
 #pragma once
 
+// The keys that type a control character, by name, as getch and console_key
+// return them.
+enum Control_key : int {
+    key_ctrl_d = 4, // at an answer or a key wait: the end of the input
+    key_ctrl_h = 8, // Backspace on some terminals
+    key_tab = 9,
+    key_enter = 10,
+    key_ctrl_l = 12, // draw the screen again
+    key_return = 13,
+    key_ctrl_u = 21, // the answer wiped
+    key_ctrl_w = 23, // the answer's last word wiped
+    key_esc = 27,
+    key_backspace = 127,
+};
+
 // Waits for one key, asleep, at most timeout_ms milliseconds (-1: no limit).
 // Returns the key (see console.h), CK_NONE when the time ran out, CK_RESIZE
 // when the window changed size or the program was continued in the

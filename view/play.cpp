@@ -7,6 +7,7 @@
 #include "play.hpp"
 
 #include "console.h"
+#include "keys.h"
 #include "read_number.hpp"
 #include "view.hpp"
 
@@ -122,20 +123,20 @@ int play(float *a, int n, Options *o) {
         case CK_NONE:
             break;
         case EOF:
-        case 4: // Ctrl-D, the end of the input as at an answer
+        case key_ctrl_d: // the end of the input, as at an answer
             normvideo();
             console_alternate(0);
             console_cursor(1);
             end_of_input();
         case 'q':
-        case 27:
+        case key_esc:
             normvideo();
             console_alternate(0);
             console_cursor(1);
             console_flush();
             return 0;
         case CK_RESIZE:
-        case 12: // Ctrl-L
+        case key_ctrl_l:
             screen.whole = true;
             noted_cols = noted_rows = 0;
             break;
