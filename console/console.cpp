@@ -85,8 +85,10 @@ void get_ready() {
     setvbuf(stdout, out_buffer, _IOFBF, sizeof out_buffer);
     answers_from_terminal();
     // Where answers can be edited here, nothing typed shows by itself.
-    if (screen_editable())
+    if (screen_editable()) {
         terminal_keep_quiet();
+        terminal_mark_pastes();
+    }
 }
 
 int put_byte(int c) { return putchar(c); }
@@ -262,12 +264,14 @@ bool screen_position(int *col, int *row) {
     sigprocmask(SIG_BLOCK, &stop, &old);
     put_cap(caps.u7);
     fflush(stdout);
-    bool got = key_position_answer(col, row);
+    int got = key_position_answer(col, row);
     sigprocmask(SIG_SETMASK, &old, nullptr);
-    if (!asked)
-        answers = got;
-    asked = true;
-    return got;
+    // A terminal that let the first request go unanswered is not asked
+    // again; one whose answer was behind too much typed ahead is.
+    if (!asked && got == 0)
+        answers = false;
+    asked = asked || got >= 0;
+    return got == 1;
 }
 
 void screen_window(int *cols, int *rows) {

@@ -1,9 +1,10 @@
-// Whole keys from standard input: bytes come from what was kept as typed
-// ahead, then from the file descriptor itself, one at a time, so that
-// whatever is not read stays in the terminal's queue (where a flush of the
-// input can drop it). Every wait sleeps in ppoll; SIGWINCH and SIGCONT wake
-// it, and are let in only there, so that none comes between the look at
-// their counts and the sleep.
+// Whole keys from standard input. The terminal is read in blocks: one read
+// takes all that waits (up to the buffer below), and keys are decoded from
+// the buffer, so that a paste is taken at the terminal's speed; what the
+// buffer holds is the program's, as typed ahead, and a flush of the input
+// drops it with the terminal's queue. Every wait sleeps in ppoll; SIGWINCH and
+// SIGCONT wake it, and are let in only there, so that none comes between the
+// look at their counts and the sleep. The marks of a paste are no keys.
 #include "keys.h"
 
 #include "console.h"
@@ -25,12 +26,19 @@ constexpr int key_gap_ms = 50;
 // How long the terminal may take to tell the cursor's position.
 constexpr int position_wait_ms = 1000;
 
-constexpr int wake = -4; // a resize or a continue came first
+constexpr int woken = -4;     // a resize or a continue came first
+constexpr int not_a_key = -5; // the marks of a paste, a late answer
 
-unsigned char kept[4096]; // typed ahead while the terminal was answering
-int kept_count = 0;
-int seen_resizes = 0;
-int seen_continues = 0;
+// Bytes read and not yet taken: input[taken] to input[filled - 1].
+unsigned char input[4096];
+int taken = 0;
+int filled = 0;
+// The counts of resizes and continues that a key read has told.
+int told_resizes = 0;
+int told_continues = 0;
+// Answers to position requests that did not come in time: when one comes
+// later among the keys, it is dropped.
+int late_answers = 0;
 
 long long now_ms() {
     timespec t;
@@ -38,11 +46,13 @@ long long now_ms() {
     return t.tv_sec * 1000LL + t.tv_nsec / 1000000;
 }
 
-bool news() { return terminal_resizes() != seen_resizes || terminal_continues() != seen_continues; }
+bool resized_or_continued() {
+    return terminal_resizes() != told_resizes || terminal_continues() != told_continues;
+}
 
 // Waits until standard input has a byte (true) or the deadline passes
 // (false; -1: none); with wakeable, a resize or a continue ends the wait
-// too (news tells).
+// too (resized_or_continued tells).
 bool wait_input(long long deadline, bool wakeable) {
     sigset_t both, old;
     sigemptyset(&both);
@@ -55,7 +65,7 @@ bool wait_input(long long deadline, bool wakeable) {
             // Here, not only once per key: a stop may have ended the last
             // sleep, and the shell continued the program in the background.
             terminal_before_input();
-            if (news())
+            if (resized_or_continued())
                 break;
         }
         timespec left, *timeout = nullptr;
@@ -66,8 +76,8 @@ bool wait_input(long long deadline, bool wakeable) {
             left = {(time_t)(ms / 1000), (long)(ms % 1000) * 1000000L};
             timeout = &left;
         }
-        pollfd input = {STDIN_FILENO, POLLIN, 0};
-        int n = ppoll(&input, 1, timeout, &old);
+        pollfd in = {STDIN_FILENO, POLLIN, 0};
+        int n = ppoll(&in, 1, timeout, &old);
         if (n > 0) {
             ready = true;
             break;
@@ -79,41 +89,47 @@ bool wait_input(long long deadline, bool wakeable) {
     return ready;
 }
 
-// Reads the byte that a wait found: 1; 0 when it is gone meanwhile (Ctrl-C
-// and Ctrl-Z drop what was typed and not read, and a quiet terminal's read
-// does not wait); EOF at the end of the input, or when it cannot be read.
-int read_byte(unsigned char *b) {
+// Reads what a wait found into the rest of the buffer (the bytes not taken
+// moved to its start first): the count read; 0 when it is gone meanwhile
+// (Ctrl-C and Ctrl-Z drop what was typed and not read, and a quiet
+// terminal's read does not wait) or the buffer is full; EOF at the end of
+// the input, or when it cannot be read.
+int read_block() {
+    if (taken > 0) {
+        memmove(input, input + taken, (size_t)(filled - taken));
+        filled -= taken;
+        taken = 0;
+    }
+    if (filled == (int)sizeof input)
+        return 0;
     for (;;) {
-        ssize_t n = read(STDIN_FILENO, b, 1);
-        if (n == 1)
-            return 1;
+        ssize_t n = read(STDIN_FILENO, input + filled, sizeof input - (size_t)filled);
+        if (n > 0) {
+            terminal_arrived(input + filled, (int)n);
+            filled += (int)n;
+            return (int)n;
+        }
         if (n < 0 && errno == EINTR)
             continue;
         if (n == 0 && isatty(STDIN_FILENO)) {
-            pollfd input = {STDIN_FILENO, POLLIN, 0};
-            if (poll(&input, 1, 0) >= 0 && (input.revents & (POLLHUP | POLLERR)) == 0)
+            pollfd in = {STDIN_FILENO, POLLIN, 0};
+            if (poll(&in, 1, 0) >= 0 && (in.revents & (POLLHUP | POLLERR)) == 0)
                 return 0; // not hung up
         }
         return EOF;
     }
 }
 
-// The next byte: kept ones first. CK_NONE at the deadline, wake for news
+// The next byte: CK_NONE at the deadline, woken for a resize or a continue
 // when wakeable, EOF at the end of the input.
 int next_byte(long long deadline, bool wakeable) {
-    if (kept_count > 0) {
-        int b = kept[0];
-        memmove(kept, kept + 1, (size_t)--kept_count);
-        return b;
-    }
-    for (;;) {
+    while (taken == filled) {
         if (!wait_input(deadline, wakeable))
-            return wakeable && news() ? wake : CK_NONE;
-        unsigned char b;
-        int got = read_byte(&b);
-        if (got != 0)
-            return got == 1 ? b : EOF;
+            return wakeable && resized_or_continued() ? woken : CK_NONE;
+        if (read_block() == EOF)
+            return EOF;
     }
+    return input[taken++];
 }
 
 int next_in_key() { return next_byte(now_ms() + key_gap_ms, false); }
@@ -182,25 +198,33 @@ int tilde_key(int number) {
 }
 
 // After "ESC [": parameters and intermediates up to the final byte. Only the
-// first parameter counts (the others tell the modifiers: Ctrl-Up is Up).
+// first parameter names a key (the others tell the modifiers: Ctrl-Up is
+// Up); the marks of a paste, and an answer to a position request that came
+// too late, are no keys.
 int control_sequence() {
     int c = next_in_key();
     if (c == '[') { // the Linux console's F1 to F5: "ESC [ [ A"
         c = next_in_key();
         return c >= 'A' && c <= 'E' ? CK_F1 + (c - 'A') : CK_OTHER;
     }
-    int number = 0;
-    bool first = true;
+    int number[2] = {0, 0};
+    int parameter = 0;
     for (int length = 0; c >= 0x20 && c < 0x40 && length < 32; length++) {
         if (c == ';')
-            first = false;
-        else if (first && c >= '0' && c <= '9' && number < 1000)
-            number = number * 10 + (c - '0');
+            parameter++;
+        else if (parameter < 2 && c >= '0' && c <= '9' && number[parameter] < 1000)
+            number[parameter] = number[parameter] * 10 + (c - '0');
         c = next_in_key();
     }
     if (c < 0x40 || c > 0x7E)
         return CK_OTHER;
-    return c == '~' ? tilde_key(number) : letter_key(c);
+    if (c == '~' && (number[0] == 200 || number[0] == 201))
+        return not_a_key;
+    if (c == 'R' && parameter == 1 && late_answers > 0) {
+        late_answers--;
+        return not_a_key;
+    }
+    return c == '~' ? tilde_key(number[0]) : letter_key(c);
 }
 
 // After a UTF-8 lead byte: its continuation bytes, then the code point.
@@ -238,66 +262,76 @@ int escape() {
 
 int key_read(int timeout_ms) {
     long long deadline = timeout_ms < 0 ? -1 : now_ms() + timeout_ms;
-    int b = next_byte(deadline, true);
-    if (b == wake) {
-        seen_resizes = terminal_resizes();
-        seen_continues = terminal_continues();
-        return CK_RESIZE;
+    for (;;) {
+        int b = next_byte(deadline, true);
+        if (b == woken) {
+            told_resizes = terminal_resizes();
+            told_continues = terminal_continues();
+            return CK_RESIZE;
+        }
+        int key = b == key_esc            ? escape()
+                  : b >= 0xC0 && b < 0xF8 ? utf8_character(b)
+                  : b >= 0x80 && b < 0xC0 ? CK_OTHER
+                                          : b;
+        if (key != not_a_key)
+            return key;
     }
-    if (b == key_esc)
-        return escape();
-    if (b >= 0xC0 && b < 0xF8)
-        return utf8_character(b);
-    if (b >= 0x80 && b < 0xC0)
-        return CK_OTHER;
-    return b;
 }
 
 bool key_waiting() {
-    if (kept_count > 0)
+    if (taken < filled)
         return true;
-    pollfd input = {STDIN_FILENO, POLLIN, 0};
-    return poll(&input, 1, 0) > 0;
+    pollfd in = {STDIN_FILENO, POLLIN, 0};
+    return poll(&in, 1, 0) > 0;
 }
 
-void keys_drop() { kept_count = 0; }
+void keys_drop() { taken = filled = 0; }
 
-// The answer is "ESC [ row ; column R"; it comes after whatever was typed
-// before it, which is kept.
-bool key_position_answer(int *col, int *row) {
-    long long deadline = now_ms() + position_wait_ms;
-    int start = kept_count;
-    for (;;) {
-        if (!wait_input(deadline, false))
-            return false;
-        unsigned char b;
-        int got = read_byte(&b);
-        if (got == 0)
+namespace {
+
+// Finds "ESC [ row ; column R" whole in input[from] to input[to - 1]: its
+// first byte, or -1; *end is the byte after it.
+int position_answer_at(int from, int to, int *col, int *row, int *end) {
+    for (int esc = from; esc + 5 <= to; esc++) {
+        if (input[esc] != key_esc || input[esc + 1] != '[')
             continue;
-        if (got == EOF || kept_count == (int)sizeof kept)
-            return false;
-        kept[kept_count++] = b;
-        if (b != 'R')
-            continue;
-        // Back from the R to the nearest Esc of what came after the request.
-        int esc = kept_count - 1;
-        while (esc > start && kept[esc] != 27)
-            esc--;
-        int r = 0, c = 0, i = esc + 2;
-        if (kept[esc] != 27 || esc + 1 >= kept_count || kept[esc + 1] != '[')
-            continue;
-        while (i < kept_count && kept[i] >= '0' && kept[i] <= '9')
-            r = r * 10 + (kept[i++] - '0');
-        if (i >= kept_count || kept[i] != ';')
+        int i = esc + 2, r = 0, c = 0;
+        while (i < to && input[i] >= '0' && input[i] <= '9' && r < 100000)
+            r = r * 10 + (input[i++] - '0');
+        if (i >= to || input[i] != ';')
             continue;
         i++;
-        while (i < kept_count && kept[i] >= '0' && kept[i] <= '9')
-            c = c * 10 + (kept[i++] - '0');
-        if (i != kept_count - 1 || r == 0 || c == 0)
-            continue;
-        kept_count = esc;
-        *col = c;
-        *row = r;
-        return true;
+        while (i < to && input[i] >= '0' && input[i] <= '9' && c < 100000)
+            c = c * 10 + (input[i++] - '0');
+        if (i < to && input[i] == 'R' && r > 0 && c > 0) {
+            *col = c;
+            *row = r;
+            *end = i + 1;
+            return esc;
+        }
+    }
+    return -1;
+}
+
+} // namespace
+
+// The answer comes after whatever was typed before it, which stays in the
+// buffer, in order, with what is typed after it.
+int key_position_answer(int *col, int *row) {
+    long long deadline = now_ms() + position_wait_ms;
+    int before = filled - taken; // bytes typed before the request
+    for (;;) {
+        int end;
+        int at = position_answer_at(taken + before, filled, col, row, &end);
+        if (at >= 0) {
+            memmove(input + at, input + end, (size_t)(filled - end));
+            filled -= end - at;
+            return 1;
+        }
+        bool got = wait_input(deadline, false) && read_block() != EOF;
+        if (!got || filled == (int)sizeof input) {
+            late_answers++; // dropped when it comes
+            return got ? -1 : 0;
+        }
     }
 }

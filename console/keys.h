@@ -3,8 +3,9 @@
 // A key is read whole, whatever bytes the terminal sends for it: an escape
 // sequence (arrows, function keys, Alt and a character), a character's
 // UTF-8; Esc alone is told from the start of a sequence by a short wait.
-// Bytes that arrive while the layer waits for an answer of the terminal (the
-// cursor's position) are kept, in order, as typed ahead.
+// The terminal is read in blocks; bytes that arrive before an answer of the
+// terminal (the cursor's position) are kept, in order, as typed ahead. The
+// marks the terminal puts around a paste are no keys.
 #pragma once
 
 // The keys that type a control character, by name, as getch and console_key
@@ -31,10 +32,12 @@ int key_read(int timeout_ms);
 // Whether a byte of a key is there to be read at once.
 bool key_waiting();
 
-// Drops the bytes kept as typed ahead.
+// Drops the bytes read and not yet taken as keys.
 void keys_drop();
 
 // Reads the terminal's answer to a cursor position request that was just
-// written: (column, row) from 1. False when it did not come in time; bytes
-// typed meanwhile are kept as typed ahead.
-bool key_position_answer(int *col, int *row);
+// written: (column, row) from 1, and gives 1. Gives 0 when it did not come in
+// time, -1 when so much was typed ahead of it that it could not be read; an
+// answer that comes later is dropped among the keys. Bytes typed meanwhile
+// are kept as typed ahead.
+int key_position_answer(int *col, int *row);

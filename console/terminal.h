@@ -10,6 +10,11 @@ bool terminal_claim();
 // Keeps the terminal quiet, no echo and no line editing, until it is put
 // back, and again whenever it is claimed after that.
 void terminal_keep_quiet();
+// Asks the terminal to mark pastes while it is kept quiet, so that at the
+// end a paste still arriving is read to its end and dropped.
+void terminal_mark_pastes();
+// Every block of bytes read from the terminal, for the marks of pastes.
+void terminal_arrived(const unsigned char *bytes, int count);
 // Quiet mode for one key wait on a terminal that is not kept quiet.
 void terminal_key_mode(bool on);
 // Whether the terminal is quiet now.

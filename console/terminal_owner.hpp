@@ -5,7 +5,10 @@
 // (exit), when SIGINT, SIGTERM, SIGHUP or SIGQUIT end it, when it crashes
 // (SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT) and while Ctrl-Z has stopped it.
 // What is put back is only what the program changed: the colours if it set
-// some, the cursor if it hid it, the normal screen if it left it.
+// some, the cursor if it hid it, the normal screen if it left it, the marks
+// around pastes if it asked for them. At every ending (not while stopped),
+// what is still typed for the program is discarded, a paste that is still
+// arriving read to its end first, so that none of it reaches the shell.
 //
 // It has internal linkage so that the one unit of a program that owns the
 // terminal holds it whole, without linking anything else of the project: the
@@ -13,8 +16,9 @@
 // object modules alone. Include it in one unit of a program only.
 //
 // What the signal handlers do is limited to async-signal-safe calls:
-// write(2), tcgetattr, tcsetattr, tcgetpgrp, getpgrp, sigaction, sigprocmask
-// and raise. The bytes they write are prepared when the terminal is claimed.
+// write(2), read(2), poll, tcgetattr, tcsetattr, tcflush, tcgetpgrp, getpgrp,
+// isatty, sigaction, sigprocmask and raise. The bytes they write are prepared when the terminal is
+// claimed.
 #pragma once
 
 #include <errno.h>
@@ -24,7 +28,10 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <poll.h>
 #include <term.h>
+
+#include "typed_input.hpp"
 
 namespace {
 namespace owner {
@@ -40,6 +47,14 @@ volatile sig_atomic_t colours_were_lost = 0;
 volatile sig_atomic_t coloured = 0;
 volatile sig_atomic_t cursor_hidden = 0;
 volatile sig_atomic_t alternate = 0;
+volatile sig_atomic_t marking_pastes = 0;
+// Whether pastes are to be marked while the terminal is quiet.
+volatile sig_atomic_t pastes_wanted = 0;
+// Whether a paste has begun to arrive and not ended, and how much of a mark
+// ("ESC [ 2 0 0 ~" begins one, "ESC [ 2 0 1 ~" ends it) the last bytes were.
+volatile sig_atomic_t paste_open = 0;
+volatile sig_atomic_t paste_mark_seen = 0;
+volatile sig_atomic_t paste_mark_digit = 0;
 // Counted by the handlers, read by whoever waits: the window's size changed;
 // the program was given the terminal back after a stop.
 volatile sig_atomic_t resizes = 0;
@@ -53,6 +68,8 @@ struct Bytes {
 Bytes colour_reset = {};
 Bytes cursor_show = {};
 Bytes normal_screen = {};
+Bytes pastes_marked = {};
+Bytes pastes_unmarked = {};
 Bytes *filling = nullptr;
 
 inline int add_byte(int c) {
@@ -121,10 +138,70 @@ inline void put_back() {
         write_out(colour_reset);
     if (cursor_hidden)
         write_out(cursor_show);
+    if (marking_pastes)
+        write_out(pastes_unmarked);
     coloured = 0;
     cursor_hidden = 0;
     alternate = 0;
+    marking_pastes = 0;
     set_modes(&found_modes);
+}
+
+// Follows the bytes that arrive from the terminal for the marks of a paste.
+inline void follow_pastes(const unsigned char *bytes, int count) {
+    static const char mark[] = "\x1b[20?~"; // ? is 0 at the start, 1 at the end
+    for (int i = 0; i < count; i++) {
+        unsigned char c = bytes[i];
+        int seen = paste_mark_seen;
+        if (seen == 4 && (c == '0' || c == '1')) {
+            paste_mark_digit = c;
+            paste_mark_seen = 5;
+        } else if (seen != 4 && c == (unsigned char)mark[seen]) {
+            paste_mark_seen = seen + 1;
+            if (seen + 1 == 6) {
+                paste_open = paste_mark_digit == '0';
+                paste_mark_seen = 0;
+            }
+        } else {
+            paste_mark_seen = c == 0x1b ? 1 : 0;
+        }
+    }
+}
+
+// Reads a paste that is still arriving to its end mark, or until nothing
+// more comes for a while (a terminal that lost the mark), dropping it.
+inline void drop_open_paste() {
+    constexpr int silence_ms = 300;
+    unsigned char bytes[4096];
+    while (paste_open) {
+        pollfd in = {STDIN_FILENO, POLLIN, 0};
+        if (poll(&in, 1, silence_ms) <= 0)
+            return;
+        ssize_t n = read(STDIN_FILENO, bytes, sizeof bytes);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return;
+        follow_pastes(bytes, (int)n);
+    }
+}
+
+// Pastes marked again on a quiet terminal in the foreground, where the
+// program asked for them: after a stop, or on taking the terminal back.
+inline void mark_pastes_if_quiet() {
+    if (quiet_on && pastes_wanted && !marking_pastes && in_foreground()) {
+        write_out(pastes_marked);
+        marking_pastes = 1;
+    }
+}
+
+// At an ending: while the terminal is still quiet (so that nothing of it is
+// echoed), a paste still arriving is read to its end, then what waits for
+// the program is discarded.
+inline void drop_typed() {
+    if (isatty(STDIN_FILENO) && tcgetpgrp(STDIN_FILENO) == getpgrp())
+        drop_open_paste();
+    discard_typed_input();
 }
 
 // The actions the program had before the owner took each signal over: the
@@ -158,6 +235,7 @@ inline void end_as_before(int sig, const siginfo_t *info) {
 // SIGINT, SIGTERM, SIGHUP, SIGQUIT and the crashes: the terminal as found,
 // then the end the shell expects from that signal.
 inline void on_end_signal(int sig, siginfo_t *info, void *) {
+    drop_typed();
     put_back();
     end_as_before(sig, info);
 }
@@ -171,6 +249,7 @@ inline void on_continue(int, siginfo_t *, void *) {
     if (in_foreground()) {
         if (quiet_on)
             set_modes(&quiet_modes);
+        mark_pastes_if_quiet();
         colours_were_lost = 1;
         continues = continues + 1;
     }
@@ -224,6 +303,11 @@ inline void quiet(bool on) {
     quiet_on = on;
     if (!on || in_foreground())
         set_modes(on ? &quiet_modes : &found_modes);
+    if (!on && marking_pastes) {
+        write_out(pastes_unmarked);
+        marking_pastes = 0;
+    }
+    mark_pastes_if_quiet();
     sigprocmask(SIG_SETMASK, &old, nullptr);
 }
 
@@ -235,9 +319,10 @@ inline void quiet(bool on) {
 inline void before_input() {
     if (!quiet_on || tty < 0)
         return;
-    if (in_foreground())
+    if (in_foreground()) {
         set_modes(&quiet_modes);
-    else if (isatty(STDIN_FILENO))
+        mark_pastes_if_quiet();
+    } else if (isatty(STDIN_FILENO))
         raise(SIGTTIN);
 }
 
@@ -252,7 +337,20 @@ inline void restore() {
     colours_were_lost = 1;
 }
 
-inline void at_exit() { restore(); }
+inline void at_exit() {
+    fflush(stdout);
+    drop_typed();
+    restore();
+}
+
+// Asks the terminal to mark pastes, while it is quiet, so that a paste still
+// arriving at an ending can be read to its end (drop_typed).
+inline void mark_pastes() {
+    if (!claimed || !isatty(STDIN_FILENO) || pastes_marked.length == 0)
+        return;
+    pastes_wanted = 1;
+    mark_pastes_if_quiet();
+}
 
 // First call only: saves the modes of the terminal drawn on (standard
 // output's, or standard input's when only that one is a terminal), loads the
@@ -284,6 +382,8 @@ inline bool claim() {
         add(&colour_reset, "op");
         add(&cursor_show, "cnorm");
         add(&normal_screen, "rmcup");
+        add(&pastes_marked, "BE");
+        add(&pastes_unmarked, "BD");
     }
     atexit(at_exit);
     const int ends[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT};

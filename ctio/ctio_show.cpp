@@ -2,12 +2,12 @@
 // then what it read: the count and the values, one per line.
 #include "console.h"
 #include "ctio_modules.h"
-#include "output_check.hpp"
+#include "program_end.hpp"
 
 #include <stdio.h>
 
 int main(void) {
-    check_output_at_exit();
+    at_program_end();
     const int capacity = 20;
     int a[capacity];
     int n = 0;

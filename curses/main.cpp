@@ -1,11 +1,11 @@
 // curses_demo: the curses credits, then one sort of five reals of its own.
 #include "credits_text.hpp"
 #include "demo.hpp"
-#include "output_check.hpp"
+#include "program_end.hpp"
 #include "terminal_owner.hpp"
 
 int main() {
-    check_output_at_exit();
+    at_program_end();
     float a[100] = {5.5f, 4.25f, 3.0f, 2.75f, 1.125f};
     int n = 5;
     int choice = 0;

@@ -1,7 +1,7 @@
 // sort_real: reads up to 100 reals, sorts them and prints them one by one.
 #include "algorithms.hpp"
-#include "output_check.hpp"
 #include "pause.hpp"
+#include "program_end.hpp"
 #include "read_number.hpp"
 #include "value_text.hpp"
 
@@ -10,7 +10,7 @@
 extern "C" void eleord(float *a, int n) { simple_bubble(a, n); }
 
 int main(void) {
-    check_output_at_exit();
+    at_program_end();
     float a[100];
     int n;
     // The count is not bounded below: 0 or less reads and prints nothing.

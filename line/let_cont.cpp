@@ -1,5 +1,5 @@
 // read_dim: reads a dimension from 1 to 100 and shows it.
-#include "output_check.hpp"
+#include "program_end.hpp"
 #include "read_number.hpp"
 
 extern "C" int let_contr(int lower) {
@@ -11,7 +11,7 @@ extern "C" int let_contr(int lower) {
 }
 
 int main(void) {
-    check_output_at_exit();
+    at_program_end();
     int n = let_contr(0);
     printf(" la dimesione dell'array scelta \xc3\xa8: %d", n);
     return 0;

@@ -1,11 +1,11 @@
 // read_real: reads up to 100 reals.
-#include "output_check.hpp"
+#include "program_end.hpp"
 #include "read_number.hpp"
 
 extern "C" void let_ele(float *a, int n) { read_elements(a, n, "Inserire A[%d]: "); }
 
 int main(void) {
-    check_output_at_exit();
+    at_program_end();
     float a[100];
     int n;
     // As in sort_real: any count up to the array's 100, 0 or less reading nothing.

@@ -1,10 +1,10 @@
 // sort_int: reads up to 100 integers, sorts them and prints them.
 #include "ordina.h"
-#include "output_check.hpp"
+#include "program_end.hpp"
 #include "read_number.hpp"
 
 int main(void) {
-    check_output_at_exit();
+    at_program_end();
     int a[100];
     int n;
     do

@@ -3,7 +3,7 @@
 #include "algorithms.hpp"
 #include "console.h"
 #include "flush_input.h"
-#include "output_check.hpp"
+#include "program_end.hpp"
 #include "read_number.hpp"
 
 namespace {
@@ -57,7 +57,7 @@ int read_answer() {
 } // namespace
 
 int main(void) {
-    check_output_at_exit();
+    at_program_end();
     int a[capacity];
     int n;
     console_fit(screen_cols, screen_rows);

@@ -4,8 +4,8 @@
 #include "algorithms.hpp"
 #include "console.h"
 #include "credits.hpp"
-#include "output_check.hpp"
 #include "pause.hpp"
+#include "program_end.hpp"
 #include "read_number.hpp"
 
 #include <stdio.h>
@@ -152,7 +152,7 @@ void list_values(const float *a, int n) {
 } // namespace
 
 int main(void) {
-    check_output_at_exit();
+    at_program_end();
     float a[capacity];
     int frame_glyph = 0;
     console_fit(frame_width, frame_height);

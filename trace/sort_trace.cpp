@@ -9,11 +9,11 @@
 // text that reads back as the same real) or the heading "A[n]": up to 8
 // values of up to 6 characters keep every line within 80 columns. Longer
 // rows are not wrapped: they run on, one row per pass.
-#include "output_check.hpp"
+#include "program_end.hpp"
 #include "trace.hpp"
 
 int main(void) {
-    check_output_at_exit();
+    at_program_end();
     float a[capacity];
     int n = ask_values(a);
     print_trace(a, n);

@@ -4,9 +4,10 @@
 // generated. When standard input or output is not a terminal, or the
 // terminal cannot place the cursor, it prints what sort_trace prints.
 #include "console.h"
+#include "flush_input.h"
 #include "options.hpp"
-#include "output_check.hpp"
 #include "play.hpp"
+#include "program_end.hpp"
 #include "trace.hpp"
 
 #include <unistd.h>
@@ -20,13 +21,14 @@ bool on_a_terminal() { return isatty(STDIN_FILENO) && console_positions(); }
 } // namespace
 
 int main(int argc, char **argv) {
-    check_output_at_exit();
+    at_program_end();
     Options o;
     read_options(argc, argv, &o);
     float a[capacity];
     int n = 0;
     if (o.source == typed_numbers) {
         n = ask_values(a);
+        flush_input(); // what was typed beyond the values is no key of the view
     } else if (o.source == given_numbers) {
         n = o.n;
         for (int i = 0; i < n; i++)
