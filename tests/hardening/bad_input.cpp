@@ -77,7 +77,7 @@ void add_piece(Random &r, const Mix &mix, std::string &s, bool &huge_done) {
         s += pick(r, invalid_utf8);
     } else if (kind < 89 && mix.huge_tokens && !huge_done) {
         const char fill[] = "7x-,";
-        s += std::string(1 << 20, fill[below(r, 4)]);
+        s += std::string(huge_token, fill[below(r, 4)]);
         huge_done = true;
     } else if (kind < 90 && mix.end_of_file_key) {
         s += "\n\x04";

@@ -1,7 +1,8 @@
 // Random mixes of what can reach a program's standard input, from a fixed
 // seed, for the bad-input campaign: numbers that drive the dialogue on,
 // numbers out of range, tokens that are not numbers, control bytes, invalid
-// UTF-8, tokens of 1 MiB, every kind of separator, and the end of the input
+// UTF-8, tokens longer than any the programs keep (a few KiB take the same
+// path as a megabyte), every kind of separator, and the end of the input
 // anywhere.
 #pragma once
 
@@ -27,10 +28,13 @@ int below(Random &r, int n);
 struct Mix {
     int pieces;           // at most this many tokens and bytes between separators
     int low, high;        // the numbers that take the dialogue on, low to high
-    bool huge_tokens;     // now and then a token of 1 MiB
+    bool huge_tokens;     // now and then a token of huge_token bytes
     bool end_of_file_key; // now and then the end-of-file key at the start of a line (terminals)
     const char *never; // bytes never sent: the keys a terminal turns into signals or flow control
 };
+
+// Longer than an answer (4 KiB) and than a token (511 bytes) of the programs.
+constexpr int huge_token = 8 << 10;
 
 // An input of 1 to mix.pieces pieces; the last one may be cut short.
 std::string bad_input(Random &r, const Mix &mix);

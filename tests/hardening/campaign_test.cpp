@@ -1,6 +1,6 @@
 // The bad-input campaign: every program as built, fed random mixes of
 // numbers, tokens that are not numbers, control bytes, invalid UTF-8, tokens
-// of 1 MiB and the end of its input at any read, from a fixed seed; the
+// longer than any the programs keep and the end of its input at any read, from a fixed seed; the
 // line-mode programs through pipes, the others in a pseudo-terminal. Every
 // run must end by itself, with the program's normal status or with 2 at the
 // end of its input (and the one line that tells it), never by a signal; on a
@@ -34,6 +34,8 @@ struct Program {
     Mix mix;
     std::string dialogue; // piped only: a whole dialogue, cut after every byte
     bool reads = true;
+    const char *finish = "1\n"; // on a terminal: typed again and again, it takes every read to
+                                // the normal end
 };
 
 // Named by the program alone in the tests' listings.
@@ -57,7 +59,10 @@ int run_piped(const Program &p, const std::string &input) {
 }
 
 // Types the input, then, as long as the program runs, Enter and the
-// end-of-file key: the end of the input wherever the program then reads.
+// end-of-file key: the end of the input wherever the program then reads; or,
+// in every other run, the program's finishing answer, which takes it to its
+// normal end (what was typed at once may all be dropped by a flush of the
+// input, as sort_addr's before its last question).
 // The terminals the runs take turns on: colours by the 256 and by 8 (bright
 // ones in bold), no colour, no cursor addressing, no TERM at all; windows
 // large and small.
@@ -70,7 +75,8 @@ const Screen screens[] = {
     {"xterm-256color", 80, 50}, {"xterm", 80, 25}, {"vt100", 40, 12}, {"dumb", 80, 24}, {"", 20, 5},
 };
 
-int run_on_terminal(const Program &p, const std::string &input, const Screen &screen) {
+int run_on_terminal(const Program &p, const std::string &input, const Screen &screen,
+                    bool answered) {
     SCOPED_TRACE(p.name + std::string(" on ") + screen.term + " given \"" +
                  hardening::shown(input) + "\"");
     harness::Terminal t(path(p), {}, screen.cols, screen.rows, screen.term, {},
@@ -84,8 +90,12 @@ int run_on_terminal(const Program &p, const std::string &input, const Screen &sc
             ADD_FAILURE() << "the program does not end";
             return -1;
         }
-        t.type("\n");
-        t.end_input();
+        if (answered) {
+            t.type(p.finish);
+        } else {
+            t.type("\n");
+            t.end_input();
+        }
     }
     expect_ending(p, t.exit_status(), t.term_signal(), t.stderr_output());
     EXPECT_TRUE(harness::same_modes(t.modes(), t.initial_modes()));
@@ -156,7 +166,7 @@ TEST_P(OnATerminal, EveryRunEndsWithItsStatusAndTheTerminalAsFound) {
     int normal = 0, ended = 0;
     for (int run = 0; run < p.runs; run++) {
         const Screen &screen = screens[run % (sizeof screens / sizeof screens[0])];
-        int status = run_on_terminal(p, hardening::bad_input(r, p.mix), screen);
+        int status = run_on_terminal(p, hardening::bad_input(r, p.mix), screen, run % 2 == 1);
         normal += status == p.status;
         ended += status == 2;
     }

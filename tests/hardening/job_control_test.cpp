@@ -10,6 +10,11 @@
 // bash's fg gives the terminal to a job that runs in the background without
 // continuing it (no SIGCONT), so the program must notice by itself that it is
 // in the foreground again.
+//
+// Under the same shells, a paste longer than a program's questions: what the
+// program does not take is discarded when it ends, and a paste still arriving
+// then (marked by the terminal) is read to its end; nothing of it runs as a
+// command, while what is typed once the shell is back does.
 #include "screen.hpp"
 
 #include <gtest/gtest.h>
@@ -132,5 +137,73 @@ TEST_P(JobControl, StopBackgroundForeground) {
 INSTANTIATE_TEST_SUITE_P(Shells, JobControl,
                          testing::Combine(testing::ValuesIn(shells), testing::ValuesIn(waits)),
                          test_name);
+
+// A paste and the commands in it: each prints its mark only if the shell
+// runs it, not when the terminal echoes it. Three values for the programs,
+// then more commands than they read at once.
+const std::string command = "echo PASTED$((6*7))\n";
+const std::string values_then_commands = [] {
+    std::string s = "3\n1\n2\n3\n";
+    for (int k = 0; k < 400; k++)
+        s += command;
+    return s;
+}();
+
+struct Paste {
+    const char *name;
+    const char *program;        // its command line under the programs' folder
+    void (*reach)(Terminal &t); // to the question the paste answers
+    std::string paste;
+    std::string later;  // the rest of the paste, typed once the program has read the start
+    const char *sorted; // written once the program has what it needs
+    const char *to_end; // the keys that end it then, if it waits for some
+};
+
+void sort_int_count(Terminal &t) { ASSERT_TRUE(t.wait_screen_contains("dell'array:")); }
+void sort_menu_count(Terminal &t) {
+    sort_menu_choice(t);
+    t.type("1\n");
+    ASSERT_TRUE(t.wait_screen_contains("Inserire la dim:"));
+}
+void sort_view_count(Terminal &t) { ASSERT_TRUE(t.wait_screen_contains("ordinare?")); }
+void sort_view_keys(Terminal &t) { ASSERT_TRUE(t.wait_screen_contains("1 Bubble sort")); }
+
+const Paste pastes[] = {
+    {"sort_int", "sort_int", sort_int_count, values_then_commands, "", "1\r\n2\r\n3\r\n", ""},
+    {"sort_menu", "sort_menu", sort_menu_count, values_then_commands, "", "3.0000", ""},
+    {"sort_view", "sort_view", sort_view_count, values_then_commands, "", "1 Bubble sort", "q"},
+    // q ends the view in the middle of a paste that is still arriving.
+    {"sort_view_paste_arriving", "sort_view 3 1 2", sort_view_keys, "\x1b[200~q" + command,
+     command + "\x1b[201~", "", ""},
+};
+
+void PrintTo(const Paste &p, std::ostream *os) { *os << p.name; }
+std::string paste_name(const testing::TestParamInfo<Paste> &info) { return info.param.name; }
+
+class PasteAtAQuestion : public testing::TestWithParam<Paste> {};
+
+TEST_P(PasteAtAQuestion, NothingOfItRunsInTheShell) {
+    const Paste &p = GetParam();
+    Terminal t("/bin/bash", {"--norc", "--noprofile", "-i"}, 80, 50, "xterm-256color",
+               {"PS1=" + prompt, "ENV", "HISTFILE=/dev/null", "INPUTRC=/dev/null"});
+    ASSERT_TRUE(t.wait_for([&] { return prompts(t) == 1; }));
+    t.type(std::string(ORDINA_BIN_DIR "/") + p.program + "\n");
+    p.reach(t);
+    if (HasFatalFailure())
+        return;
+    t.type(p.paste);
+    if (!p.later.empty()) {
+        t.idle(50);
+        t.type(p.later);
+    }
+    ASSERT_TRUE(t.wait_for([&] { return t.output().find(p.sorted) != std::string::npos; }));
+    t.type(p.to_end);
+    ASSERT_TRUE(t.wait_for([&] { return prompts(t) >= 2; }));
+    t.type("echo TYPED$((6*7))\n");
+    ASSERT_TRUE(t.wait_screen_contains("TYPED42")) << "what is typed at the prompt runs";
+    EXPECT_EQ(t.output().find("PASTED42"), std::string::npos) << t.screen_text();
+}
+
+INSTANTIATE_TEST_SUITE_P(Bash, PasteAtAQuestion, testing::ValuesIn(pastes), paste_name);
 
 } // namespace

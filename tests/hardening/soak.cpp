@@ -11,10 +11,10 @@
 // and it goes on.
 //
 // A session's faults: a sanitizer report, an end by a signal that was not
-// sent, an unexpected status, no end within hang_ms once the script is over
-// (then Enter and the end-of-file key, or "1" and Enter, typed again and
-// again) or a signal was sent, and the terminal left changed: modes, pen,
-// cursor, alternate screen.
+// sent, an unexpected status, no end once the script is over (then Enter and
+// the end-of-file key, or "1" and Enter, typed again and again) or a signal
+// was sent, while hang_ms pass without a byte from it, and the terminal left
+// changed: modes, pen, cursor, alternate screen.
 //
 //   soak [--seed N] [--seconds S] [--sessions N] [--program P] [--session K]
 //
@@ -347,7 +347,7 @@ void stop_under_shell(Session &s, const Event &e) {
     // Without reading what it writes meanwhile: an answer of the terminal to a
     // question it asks just before it stops would reach the input between the
     // stop and the program's giving the modes back, and so the shell's line.
-    long long deadline = harness::now_ms() + 10000;
+    long long deadline = harness::now_ms() + harness::no_progress_ms;
     while (job_state(s) != 'T' && !job_gone(s) && harness::now_ms() < deadline)
         usleep(2000);
     if (!t.wait_for([&] { return ended(s) || job_state(s) == 'T'; }, 0)) {
@@ -391,7 +391,7 @@ void play(Session &s, const Event &e) {
         t.type(e.bytes);
         break;
     case Act::pause:
-        t.wait_for([] { return false; }, e.ms);
+        t.idle(e.ms);
         break;
     case Act::resize:
         t.resize(e.cols, e.rows);
@@ -419,10 +419,12 @@ void play(Session &s, const Event &e) {
 
 // Until it ends: after a signal only waiting; otherwise the end of the input,
 // Enter and the end-of-file key again and again, wherever it reads; or an
-// answer that every read and key wait takes, to its normal end.
+// answer that every read and key wait takes, to its normal end. It hangs
+// when it writes nothing for hang_ms meanwhile.
 bool finish(Session &s, bool signalled) {
     harness::Terminal &t = *s.t;
     long long deadline = harness::now_ms() + hang_ms;
+    size_t written = t.output().size();
     while (!ended(s) && harness::now_ms() < deadline) {
         if (!signalled) {
             try {
@@ -434,6 +436,9 @@ bool finish(Session &s, bool signalled) {
             }
         }
         t.wait_for([&] { return ended(s); }, 250);
+        if (t.output().size() != written)
+            deadline = harness::now_ms() + hang_ms;
+        written = t.output().size();
     }
     if (!ended(s))
         return false;
@@ -532,14 +537,14 @@ void run(Session &s, Tally &tally) {
         }
         tally.stops += e.act == Act::stop;
         signalled = signalled || e.act == Act::end;
-        s.t->wait_for([&] { return ended(s); }, 15); // replies to the program's questions
+        s.t->idle(15); // replies to the program's questions
     }
     if (finish(s, signalled)) {
         count_ending(s, tally);
         check_terminal(s, s.script.under_shell ? s.shell_modes : s.t->initial_modes(),
                        "at the end");
     } else {
-        fault(s, "hang: no end " + std::to_string(hang_ms / 1000) + " s after " +
+        fault(s, "hang: quiet for " + std::to_string(hang_ms / 1000) + " s, no end after " +
                      (signalled ? "the signal" : "the input ended"));
     }
     for (const std::string &report : reports(s.report_prefix))

@@ -137,6 +137,7 @@ Run run_piped(const std::string &path, const std::vector<std::string> &args,
     size_t written = 0;
     bool reaped = false;
     int status = 0;
+    // The program has given up when it neither reads nor writes for timeout_ms.
     long long deadline = now_ms() + timeout_ms;
     {
         SigpipeBlocked blocked;
@@ -158,6 +159,7 @@ Run run_piped(const std::string &path, const std::vector<std::string> &args,
                 if (fd >= 0)
                     fds[nfds++] = {fd, (short)(fd == in_fd ? POLLOUT : POLLIN), 0};
             int slice = (int)std::min(left, pidfd >= 0 || reaped ? left : 10LL);
+            size_t before = written + run.out.size() + run.err.size();
             if (poll(fds, (nfds_t)nfds, slice) > 0) {
                 for (int i = 0; i < nfds; i++) {
                     if (fds[i].revents == 0)
@@ -170,6 +172,8 @@ Run run_piped(const std::string &path, const std::vector<std::string> &args,
                         drain(err_fd, run.err);
                 }
             }
+            if (written + run.out.size() + run.err.size() != before)
+                deadline = now_ms() + timeout_ms;
             if (!reaped && waitpid(pid, &status, WNOHANG) == pid) {
                 reaped = true;
                 // A program that ended without reading all its input: nothing more to feed.

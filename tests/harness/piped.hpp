@@ -5,10 +5,12 @@
 //
 // The input is written whole and then closed (a program that stops reading
 // early is fine). Both outputs are collected while the program runs. A
-// program that has not ended after timeout_ms is killed with its process
-// group: it then reads as killed (exit_status -1, term_signal SIGKILL) and
-// timed_out is set. The program has no controlling terminal. Outputs still
-// held open by a process the program left behind are read until the timeout.
+// program that makes no progress (reads nothing of its input, writes
+// nothing) for timeout_ms is killed with its process group: it then reads as
+// killed (exit_status -1, term_signal SIGKILL) and timed_out is set; a slow
+// machine only makes the run longer. The program has no controlling
+// terminal. Outputs still held open by a process the program left behind are
+// read until they are quiet for timeout_ms.
 #pragma once
 
 #include <string>
@@ -30,6 +32,6 @@ struct Run {
 enum class Output { collected, full_device, reader_gone };
 
 Run run_piped(const std::string &path, const std::vector<std::string> &args,
-              const std::string &input, int timeout_ms = 10000, Output output = Output::collected);
+              const std::string &input, int timeout_ms = 30000, Output output = Output::collected);
 
 } // namespace harness

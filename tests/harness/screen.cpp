@@ -177,7 +177,7 @@ Terminal::Terminal(const std::string &path, const std::vector<std::string> &args
         throw std::runtime_error("cannot run " + path + ": " + strerror(exec_errno));
     }
     pidfd_ = open_pidfd(pid_);
-    last_output_ms_ = now_ms();
+    last_output_ms_ = last_progress_ms_ = now_ms();
 
     vt_ = vterm_new(rows, cols);
     vterm_set_utf8(vt_, 1);
@@ -234,7 +234,7 @@ void Terminal::read_master() {
         if (n > 0) {
             output_.append(buf, (size_t)n);
             vterm_input_write(vt_, buf, (size_t)n);
-            last_output_ms_ = now_ms();
+            last_output_ms_ = last_progress_ms_ = now_ms();
             continue;
         }
         // Once every holder of the other side has closed it, Linux answers EIO.
@@ -250,7 +250,7 @@ void Terminal::read_stderr() {
         ssize_t n = read_some(stderr_fd_, buf, sizeof buf);
         if (n > 0) {
             stderr_.append(buf, (size_t)n);
-            last_output_ms_ = now_ms();
+            last_output_ms_ = last_progress_ms_ = now_ms();
             continue;
         }
         if (n == 0 || errno != EAGAIN)
@@ -296,20 +296,26 @@ void Terminal::pump(int timeout_ms) {
     flush_replies();
 }
 
-bool Terminal::wait_for(const std::function<bool()> &cond, int timeout_ms) {
-    long long deadline = now_ms() + timeout_ms;
+bool Terminal::wait_for(const std::function<bool()> &cond, int limit_ms) {
+    long long started = now_ms();
     pump(0);
     for (;;) {
         if (cond())
             return true;
-        long long left = deadline - now_ms();
+        long long left = std::max(started, last_progress_ms_) + limit_ms - now_ms();
         if (left <= 0)
             return false;
         pump((int)std::min(left, 20LL));
     }
 }
 
-bool Terminal::wait_text(int col, int row, const std::string &text, int timeout_ms) {
+void Terminal::idle(int ms) {
+    long long until = now_ms() + ms;
+    for (long long left = ms; left > 0; left = until - now_ms())
+        pump((int)std::min(left, 20LL));
+}
+
+bool Terminal::wait_text(int col, int row, const std::string &text, int limit_ms) {
     return wait_for(
         [&] {
             std::string s;
@@ -317,40 +323,39 @@ bool Terminal::wait_text(int col, int row, const std::string &text, int timeout_
                 s += cell(c, row).text;
             return s.compare(0, text.size(), text) == 0;
         },
-        timeout_ms);
+        limit_ms);
 }
 
-bool Terminal::wait_screen_contains(const std::string &text, int timeout_ms) {
-    return wait_for([&] { return screen_text().find(text) != std::string::npos; }, timeout_ms);
+bool Terminal::wait_screen_contains(const std::string &text, int limit_ms) {
+    return wait_for([&] { return screen_text().find(text) != std::string::npos; }, limit_ms);
 }
 
-bool Terminal::wait_exit(int timeout_ms) {
-    long long deadline = now_ms() + timeout_ms;
-    if (!wait_for([&] { return reaped_; }, timeout_ms))
+bool Terminal::wait_exit(int limit_ms) {
+    if (!wait_for([&] { return reaped_; }, limit_ms))
         return false;
     // Then whatever is still on its way from the terminal and the stderr pipe.
-    wait_for([&] { return master_eof_ && stderr_fd_ < 0; },
-             (int)std::max(0LL, deadline - now_ms()));
+    wait_for([&] { return master_eof_ && stderr_fd_ < 0; }, limit_ms);
     return true;
 }
 
-bool Terminal::wait_quiet(int quiet_ms, int timeout_ms) {
-    return wait_for([&] { return now_ms() - last_output_ms_ >= quiet_ms; }, timeout_ms);
+bool Terminal::wait_quiet(int quiet_ms, int limit_ms) {
+    return wait_for([&] { return now_ms() - last_output_ms_ >= quiet_ms; }, limit_ms);
 }
 
 void Terminal::type(const std::string &bytes) {
     size_t done = 0;
-    long long deadline = now_ms() + 10000;
+    long long started = now_ms();
     while (done < bytes.size()) {
         ssize_t n = write(master_, bytes.data() + done, bytes.size() - done);
         if (n > 0) {
             done += (size_t)n;
+            last_progress_ms_ = now_ms();
         } else if (n < 0 && errno == EAGAIN) {
             // The program is not reading; keep reading its output meanwhile.
             // Once it has ended nothing reads the rest: keys go nowhere.
             if (reaped_)
                 return;
-            if (now_ms() > deadline)
+            if (now_ms() - std::max(started, last_progress_ms_) > no_progress_ms)
                 throw std::runtime_error("the program does not read what is typed");
             pollfd p = {master_, POLLOUT, 0};
             poll(&p, 1, 20);

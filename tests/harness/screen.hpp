@@ -16,8 +16,12 @@
 //   Standard error goes to the terminal, or into a pipe with Stderr::pipe
 //   (read it with stderr_output()).
 // - Output is read only while the test waits (wait_for and the helpers built
-//   on it, type, wait_exit). Every wait has a timeout and answers whether the
-//   condition came true; none of them sleeps for a fixed time.
+//   on it, type, wait_exit, idle). Every wait answers whether the condition
+//   came true; it gives up only when the program makes no progress (writes
+//   nothing, reads nothing of what is typed) for its limit, 30 s unless told,
+//   so that a slow or busy machine only makes it longer. A short limit asks
+//   whether the condition comes true before the program goes quiet. None of
+//   them sleeps for a fixed time: idle(ms) does, for a pause of the user's.
 // - wait_quiet(ms) waits until nothing has arrived for `ms` milliseconds. It
 //   is a last resort for a program that prints and then waits for input with
 //   nothing on the screen to wait for; prefer wait_text/wait_screen_contains.
@@ -31,9 +35,11 @@
 //   a signal whatever the modes, use signal(). end_input() types the end-of-file character: at the
 //   start of a line the program's read sees end of input; after typed text it only delivers that
 //   text, so type it twice there.
+// - type() gives up (throws) only when the program reads nothing of what is
+//   typed, and writes nothing, for 30 s.
 // - wait_exit() also collects what is still on its way; a background process
-//   left holding the terminal makes it use up its timeout (it still answers
-//   true once the program itself has ended).
+//   left holding the terminal makes it wait until that is quiet for its
+//   limit (it still answers true once the program itself has ended).
 // - exit_status(), term_signal() and modes() are for after wait_exit(); the
 //   first two throw while the program is still running.
 // - The destructor kills a program still running (its whole process group)
@@ -52,6 +58,9 @@ struct VTerm;
 struct VTermScreen;
 
 namespace harness {
+
+// How long a program may make no progress before a wait gives up on it.
+constexpr int no_progress_ms = 30000;
 
 struct Cell {
     std::string text;
@@ -86,12 +95,14 @@ class Terminal {
     // cells where they fit.
     void resize(int cols, int rows);
 
-    // Waiting.
-    bool wait_for(const std::function<bool()> &cond, int timeout_ms = 10000);
-    bool wait_text(int col, int row, const std::string &text, int timeout_ms = 10000);
-    bool wait_screen_contains(const std::string &text, int timeout_ms = 10000);
-    bool wait_exit(int timeout_ms = 10000);
-    bool wait_quiet(int quiet_ms, int timeout_ms = 10000);
+    // Waiting: each limit is of time without progress.
+    bool wait_for(const std::function<bool()> &cond, int limit_ms = no_progress_ms);
+    bool wait_text(int col, int row, const std::string &text, int limit_ms = no_progress_ms);
+    bool wait_screen_contains(const std::string &text, int limit_ms = no_progress_ms);
+    bool wait_exit(int limit_ms = no_progress_ms);
+    bool wait_quiet(int quiet_ms, int limit_ms = no_progress_ms);
+    // Lets ms go by, reading what the program writes meanwhile.
+    void idle(int ms);
 
     // The screen.
     int cols() const { return cols_; }
@@ -143,6 +154,7 @@ class Terminal {
     std::string stderr_;
     std::string replies_;
     long long last_output_ms_ = 0;
+    long long last_progress_ms_ = 0; // the last output, or the last byte typed
     bool alt_screen_ = false;
     bool cursor_visible_ = true;
 };
