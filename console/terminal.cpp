@@ -19,7 +19,7 @@ void terminal_keep_quiet() {
     owner::quiet(true);
 }
 void terminal_mark_pastes() { owner::mark_pastes(); }
-void terminal_arrived(const unsigned char *bytes, int count) { owner::follow_pastes(bytes, count); }
+void terminal_arrived(const unsigned char *bytes, int count) { paste_marks::follow(bytes, count); }
 void terminal_key_mode(bool on) { owner::quiet(on); }
 bool terminal_quiet() { return owner::quiet_on; }
 void terminal_before_input() { owner::before_input(); }

@@ -1,25 +1,28 @@
 // The owner of the terminal's state: the modes of the terminal that is drawn
-// on, its colours, the cursor's visibility and the alternate screen. Whoever
-// changes any of them claims the terminal first; from then on the terminal is
-// put back as it was found at the end of the program, at the end of its input
-// (exit), when SIGINT, SIGTERM, SIGHUP or SIGQUIT end it, when it crashes
-// (SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT) and while Ctrl-Z has stopped it.
-// What is put back is only what the program changed: the colours if it set
-// some, the cursor if it hid it, the normal screen if it left it, the marks
-// around pastes if it asked for them. At every ending (not while stopped),
-// what is still typed for the program is discarded, a paste that is still
-// arriving read to its end first, so that none of it reaches the shell.
+// on, its colours, the cursor's visibility, the alternate screen and the
+// marks around pastes. Whoever changes any of them claims the terminal first;
+// from then on the terminal is put back as it was found at the end of the
+// program, at the end of its input (exit), when SIGINT, SIGTERM, SIGHUP or
+// SIGQUIT end it, when it crashes (SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT)
+// and while Ctrl-Z has stopped it. What is put back is only what the program
+// changed. At every ending (not while stopped) what is still typed for the
+// program is discarded, a paste that is still arriving read to its end
+// first, so that none of it reaches the shell.
 //
 // It has internal linkage so that the one unit of a program that owns the
 // terminal holds it whole, without linking anything else of the project: the
 // console layer (see terminal.h), or the main unit of a program built from
-// object modules alone. Include it in one unit of a program only.
+// object modules alone. A program holds it in one unit only: the symbol
+// below would be defined twice, and the link fails.
 //
 // What the signal handlers do is limited to async-signal-safe calls:
 // write(2), read(2), poll, tcgetattr, tcsetattr, tcflush, tcgetpgrp, getpgrp,
-// isatty, sigaction, sigprocmask and raise. The bytes they write are prepared when the terminal is
-// claimed.
+// isatty, sigaction, sigprocmask and raise. They read the state set when the
+// terminal is claimed (the modes, the bytes they write) and the flags below.
 #pragma once
+
+#include "paste_marks.hpp"
+#include "typed_input.hpp"
 
 #include <errno.h>
 #include <signal.h>
@@ -28,19 +31,35 @@
 #include <termios.h>
 #include <unistd.h>
 
-#include <poll.h>
 #include <term.h>
 
-#include "typed_input.hpp"
+extern "C" const char ordina_terminal_owner = 1;
 
 namespace {
 namespace owner {
 
-bool claimed = false;
-bool capable = false; // standard output is a terminal with a terminfo entry
-int tty = -1;         // the terminal drawn on: standard output's, else input's
-termios found_modes;  // its modes when the terminal was claimed
-termios quiet_modes;  // no echo, no line editing; signals from the keyboard
+// The bytes that undo each change, or make one, as the terminal's entry
+// spells them.
+struct Bytes {
+    char text[128];
+    int length;
+};
+
+// Set when the terminal is claimed, read from then on.
+struct State {
+    bool claimed;
+    bool capable;        // standard output is a terminal with a terminfo entry
+    int tty;             // the terminal drawn on: standard output's, else input's
+    termios found_modes; // its modes when the terminal was claimed
+    termios quiet_modes; // no echo, no line editing; signals from the keyboard
+    Bytes colour_reset, cursor_show, normal_screen, pastes_marked, pastes_unmarked;
+    // The actions the program had before the owner took each signal over:
+    // the default one, or a handler of the run time (a sanitizer's, say).
+    struct sigaction earlier[NSIG];
+};
+State state = {false, false, -1, {}, {}, {}, {}, {}, {}, {}, {}};
+
+// Changed by the handlers, or read by them.
 volatile sig_atomic_t quiet_on = 0;
 volatile sig_atomic_t colours_were_lost = 0;
 // What the program changed and the end must undo.
@@ -48,41 +67,22 @@ volatile sig_atomic_t coloured = 0;
 volatile sig_atomic_t cursor_hidden = 0;
 volatile sig_atomic_t alternate = 0;
 volatile sig_atomic_t marking_pastes = 0;
-// Whether pastes are to be marked while the terminal is quiet.
-volatile sig_atomic_t pastes_wanted = 0;
-// Whether a paste has begun to arrive and not ended, and how much of a mark
-// ("ESC [ 2 0 0 ~" begins one, "ESC [ 2 0 1 ~" ends it) the last bytes were.
-volatile sig_atomic_t paste_open = 0;
-volatile sig_atomic_t paste_mark_seen = 0;
-volatile sig_atomic_t paste_mark_digit = 0;
+volatile sig_atomic_t pastes_wanted = 0; // marked while the terminal is quiet
 // Counted by the handlers, read by whoever waits: the window's size changed;
 // the program was given the terminal back after a stop.
 volatile sig_atomic_t resizes = 0;
 volatile sig_atomic_t continues = 0;
 
-// The bytes that undo each change, as the terminal's entry spells them.
-struct Bytes {
-    char text[128];
-    int length;
-};
-Bytes colour_reset = {};
-Bytes cursor_show = {};
-Bytes normal_screen = {};
-Bytes pastes_marked = {};
-Bytes pastes_unmarked = {};
-Bytes *filling = nullptr;
-
-inline int add_byte(int c) {
-    if (filling->length < (int)sizeof filling->text)
-        filling->text[filling->length++] = (char)c;
-    return c;
-}
-
 inline void add(Bytes *bytes, const char *name) {
+    static Bytes *filling;
     const char *s = tigetstr(name);
     filling = bytes;
     if (s != nullptr && s != (char *)-1)
-        tputs(s, 1, add_byte);
+        tputs(s, 1, [](int c) {
+            if (filling->length < (int)sizeof filling->text)
+                filling->text[filling->length++] = (char)c;
+            return c;
+        });
 }
 
 inline void write_out(const Bytes &bytes) {
@@ -113,9 +113,9 @@ inline bool same_modes(const termios *a, const termios *b) {
 // then may it change the terminal's modes. A terminal that is not the
 // program's controlling one has no foreground for it.
 inline bool in_foreground() {
-    if (tty < 0)
+    if (state.tty < 0)
         return false;
-    pid_t foreground = tcgetpgrp(tty);
+    pid_t foreground = tcgetpgrp(state.tty);
     return foreground < 0 || foreground == getpgrp();
 }
 
@@ -123,9 +123,9 @@ inline bool in_foreground() {
 // the background, its modes already given back, is not stopped by SIGTTOU.
 inline void set_modes(const termios *modes) {
     termios now;
-    if (tty < 0 || (tcgetattr(tty, &now) == 0 && same_modes(&now, modes)))
+    if (state.tty < 0 || (tcgetattr(state.tty, &now) == 0 && same_modes(&now, modes)))
         return;
-    tcsetattr(tty, TCSADRAIN, modes);
+    tcsetattr(state.tty, TCSADRAIN, modes);
 }
 
 // Undoes what the program changed on the terminal, now.
@@ -133,64 +133,25 @@ inline void set_modes(const termios *modes) {
 // terminal saved on entering it, which may include the pen and the cursor.
 inline void put_back() {
     if (alternate)
-        write_out(normal_screen);
+        write_out(state.normal_screen);
     if (coloured)
-        write_out(colour_reset);
+        write_out(state.colour_reset);
     if (cursor_hidden)
-        write_out(cursor_show);
+        write_out(state.cursor_show);
     if (marking_pastes)
-        write_out(pastes_unmarked);
+        write_out(state.pastes_unmarked);
     coloured = 0;
     cursor_hidden = 0;
     alternate = 0;
     marking_pastes = 0;
-    set_modes(&found_modes);
-}
-
-// Follows the bytes that arrive from the terminal for the marks of a paste.
-inline void follow_pastes(const unsigned char *bytes, int count) {
-    static const char mark[] = "\x1b[20?~"; // ? is 0 at the start, 1 at the end
-    for (int i = 0; i < count; i++) {
-        unsigned char c = bytes[i];
-        int seen = paste_mark_seen;
-        if (seen == 4 && (c == '0' || c == '1')) {
-            paste_mark_digit = c;
-            paste_mark_seen = 5;
-        } else if (seen != 4 && c == (unsigned char)mark[seen]) {
-            paste_mark_seen = seen + 1;
-            if (seen + 1 == 6) {
-                paste_open = paste_mark_digit == '0';
-                paste_mark_seen = 0;
-            }
-        } else {
-            paste_mark_seen = c == 0x1b ? 1 : 0;
-        }
-    }
-}
-
-// Reads a paste that is still arriving to its end mark, or until nothing
-// more comes for a while (a terminal that lost the mark), dropping it.
-inline void drop_open_paste() {
-    constexpr int silence_ms = 300;
-    unsigned char bytes[4096];
-    while (paste_open) {
-        pollfd in = {STDIN_FILENO, POLLIN, 0};
-        if (poll(&in, 1, silence_ms) <= 0)
-            return;
-        ssize_t n = read(STDIN_FILENO, bytes, sizeof bytes);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return;
-        follow_pastes(bytes, (int)n);
-    }
+    set_modes(&state.found_modes);
 }
 
 // Pastes marked again on a quiet terminal in the foreground, where the
 // program asked for them: after a stop, or on taking the terminal back.
 inline void mark_pastes_if_quiet() {
     if (quiet_on && pastes_wanted && !marking_pastes && in_foreground()) {
-        write_out(pastes_marked);
+        write_out(state.pastes_marked);
         marking_pastes = 1;
     }
 }
@@ -200,13 +161,9 @@ inline void mark_pastes_if_quiet() {
 // the program is discarded.
 inline void drop_typed() {
     if (isatty(STDIN_FILENO) && tcgetpgrp(STDIN_FILENO) == getpgrp())
-        drop_open_paste();
+        paste_marks::drop_open_paste();
     discard_typed_input();
 }
-
-// The actions the program had before the owner took each signal over: the
-// default one, or a handler of the run time (a sanitizer's, say).
-struct sigaction earlier[NSIG];
 
 inline void catch_signal(int sig, void (*handler)(int, siginfo_t *, void *)) {
     struct sigaction action = {};
@@ -221,7 +178,7 @@ inline void catch_signal(int sig, void (*handler)(int, siginfo_t *, void *)) {
 // runs). A fault of the processor itself happens again when the handler
 // returns, now with the earlier action, which sees it as it was.
 inline void end_as_before(int sig, const siginfo_t *info) {
-    sigaction(sig, &earlier[sig], nullptr);
+    sigaction(sig, &state.earlier[sig], nullptr);
     bool fault = sig == SIGSEGV || sig == SIGBUS || sig == SIGFPE || sig == SIGILL;
     if (fault && info != nullptr && info->si_code > 0) // not sent by a process
         return;
@@ -248,7 +205,7 @@ inline void on_continue(int, siginfo_t *, void *) {
     int saved_errno = errno;
     if (in_foreground()) {
         if (quiet_on)
-            set_modes(&quiet_modes);
+            set_modes(&state.quiet_modes);
         mark_pastes_if_quiet();
         colours_were_lost = 1;
         continues = continues + 1;
@@ -281,18 +238,19 @@ inline void on_stop(int, siginfo_t *, void *) {
 // A signal that the program was started with ignored stays ignored (nohup,
 // background jobs of a shell without job control).
 inline void catch_unless_ignored(int sig, void (*handler)(int, siginfo_t *, void *)) {
-    if (sigaction(sig, nullptr, &earlier[sig]) == 0 && earlier[sig].sa_handler == SIG_IGN)
+    struct sigaction *earlier = &state.earlier[sig];
+    if (sigaction(sig, nullptr, earlier) == 0 && earlier->sa_handler == SIG_IGN)
         return;
     catch_signal(sig, handler);
 }
 
 // Quiet mode on the terminal: no echo, no line editing, reads that do not
-// wait; signals from the keyboard (Ctrl-C, Ctrl-Z, Ctrl-\) still work. false puts
-// back the modes as found. Nothing happens when no stream is a terminal; in
-// the background the modes are taken when the shell continues the program in
-// the foreground.
+// wait; signals from the keyboard (Ctrl-C, Ctrl-Z, Ctrl-\) still work. false
+// puts back the modes as found. Nothing happens when no stream is a
+// terminal; in the background the modes are taken when the shell continues
+// the program in the foreground.
 inline void quiet(bool on) {
-    if (tty < 0)
+    if (state.tty < 0)
         return;
     // Ctrl-Z between the flag and the modes would leave them mixed up.
     sigset_t stop, old;
@@ -302,9 +260,9 @@ inline void quiet(bool on) {
     sigprocmask(SIG_BLOCK, &stop, &old);
     quiet_on = on;
     if (!on || in_foreground())
-        set_modes(on ? &quiet_modes : &found_modes);
+        set_modes(on ? &state.quiet_modes : &state.found_modes);
     if (!on && marking_pastes) {
-        write_out(pastes_unmarked);
+        write_out(state.pastes_unmarked);
         marking_pastes = 0;
     }
     mark_pastes_if_quiet();
@@ -317,19 +275,20 @@ inline void quiet(bool on) {
 // background, a program about to read the terminal stops, as the terminal
 // would stop it at its read, until the shell continues it in the foreground.
 inline void before_input() {
-    if (!quiet_on || tty < 0)
+    if (!quiet_on || state.tty < 0)
         return;
     if (in_foreground()) {
-        set_modes(&quiet_modes);
+        set_modes(&state.quiet_modes);
         mark_pastes_if_quiet();
-    } else if (isatty(STDIN_FILENO))
+    } else if (isatty(STDIN_FILENO)) {
         raise(SIGTTIN);
+    }
 }
 
 // Puts the terminal back now: modes as found, what the program changed
 // undone. Whoever draws after it must set the colours again (colours_lost).
 inline void restore() {
-    if (!claimed)
+    if (!state.claimed)
         return;
     fflush(stdout);
     quiet(false);
@@ -346,44 +305,48 @@ inline void at_exit() {
 // Asks the terminal to mark pastes, while it is quiet, so that a paste still
 // arriving at an ending can be read to its end (drop_typed).
 inline void mark_pastes() {
-    if (!claimed || !isatty(STDIN_FILENO) || pastes_marked.length == 0)
+    if (!state.claimed || !isatty(STDIN_FILENO) || state.pastes_marked.length == 0)
         return;
     pastes_wanted = 1;
     mark_pastes_if_quiet();
 }
 
-// First call only: saves the modes of the terminal drawn on (standard
-// output's, or standard input's when only that one is a terminal), loads the
-// terminfo entry of standard output (when it is a terminal with an entry),
-// prepares the bytes that undo each change, and installs the exit and signal
-// handlers. Every call answers whether escape sequences may be written to
-// standard output: false means plain text only.
+// The terminal drawn on (standard output's, or standard input's when only
+// that one is a terminal) and its modes, as found and quiet.
+inline void find_terminal() {
+    int tty = isatty(STDOUT_FILENO) ? STDOUT_FILENO : isatty(STDIN_FILENO) ? STDIN_FILENO : -1;
+    if (tty < 0 || tcgetattr(tty, &state.found_modes) != 0)
+        return;
+    state.tty = tty;
+    state.quiet_modes = state.found_modes;
+    state.quiet_modes.c_lflag &= ~(tcflag_t)(ICANON | ECHO);
+    // A read takes what is there and does not wait: the program waits in
+    // poll, where a signal or a deadline can end the wait; what poll found
+    // may be gone by the read (Ctrl-C and Ctrl-Z drop it).
+    state.quiet_modes.c_cc[VMIN] = 0;
+    state.quiet_modes.c_cc[VTIME] = 0;
+}
+
+// First call only: finds the terminal, loads the terminfo entry of standard
+// output (when it is a terminal with an entry), prepares the bytes that undo
+// each change, and installs the exit and signal handlers. Every call answers
+// whether escape sequences may be written to standard output: false means
+// plain text only.
 inline bool claim() {
-    if (claimed)
-        return capable;
-    claimed = true;
-    tty = isatty(STDOUT_FILENO) ? STDOUT_FILENO : isatty(STDIN_FILENO) ? STDIN_FILENO : -1;
-    if (tty >= 0 && tcgetattr(tty, &found_modes) != 0)
-        tty = -1;
-    if (tty >= 0) {
-        quiet_modes = found_modes;
-        quiet_modes.c_lflag &= ~(tcflag_t)(ICANON | ECHO);
-        // A read takes what is there and does not wait: the program waits
-        // in poll, where a signal or a deadline can end the wait; what poll
-        // found may be gone by the read (Ctrl-C and Ctrl-Z drop it).
-        quiet_modes.c_cc[VMIN] = 0;
-        quiet_modes.c_cc[VTIME] = 0;
-    }
+    if (state.claimed)
+        return state.capable;
+    state.claimed = true;
+    find_terminal();
     int error;
-    capable = isatty(STDOUT_FILENO) &&
-              (cur_term != nullptr || setupterm(nullptr, STDOUT_FILENO, &error) == 0 /* OK */);
-    if (capable) {
-        add(&colour_reset, "sgr0");
-        add(&colour_reset, "op");
-        add(&cursor_show, "cnorm");
-        add(&normal_screen, "rmcup");
-        add(&pastes_marked, "BE");
-        add(&pastes_unmarked, "BD");
+    state.capable = isatty(STDOUT_FILENO) &&
+                    (cur_term != nullptr || setupterm(nullptr, STDOUT_FILENO, &error) == 0);
+    if (state.capable) {
+        add(&state.colour_reset, "sgr0");
+        add(&state.colour_reset, "op");
+        add(&state.cursor_show, "cnorm");
+        add(&state.normal_screen, "rmcup");
+        add(&state.pastes_marked, "BE");
+        add(&state.pastes_unmarked, "BD");
     }
     atexit(at_exit);
     const int ends[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT};
@@ -392,7 +355,7 @@ inline bool claim() {
     catch_unless_ignored(SIGTSTP, on_stop);
     catch_signal(SIGCONT, on_continue);
     catch_signal(SIGWINCH, on_resize);
-    return capable;
+    return state.capable;
 }
 
 // True once after the terminal's colours were reset, by restore or while the

@@ -88,7 +88,7 @@ inline void show_credits() {
     sigaddset(&stop, SIGTSTP);
     sigprocmask(SIG_BLOCK, &stop, &old);
     bool copied = true;
-    if (owner::capable && has_cap("cup")) {
+    if (owner::state.capable && has_cap("cup")) {
         bool alternate = has_cap("smcup") && has_cap("rmcup");
         owner::alternate = alternate; // until endwin, an end must leave it
         grafical();

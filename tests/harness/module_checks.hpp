@@ -26,11 +26,15 @@ inline std::vector<std::string> symbols(const std::string &options, const std::s
 }
 
 // The object module (modules/<module>.o of the build) defines `routine` and
-// no other external symbol, and needs nothing of the C++ run time.
-inline void expect_module_holds_only(const std::string &module, const std::string &routine) {
+// no other external symbol but those of `also` ("name type", in nm's order),
+// and needs nothing of the C++ run time.
+inline void expect_module_holds_only(const std::string &module, const std::string &routine,
+                                     const std::vector<std::string> &also = {}) {
     std::string object = std::string(ORDINA_MODULE_DIR) + "/" + module + ".o";
     SCOPED_TRACE(object);
-    EXPECT_EQ(symbols("-g --defined-only", object), std::vector<std::string>{routine + " T"});
+    std::vector<std::string> expected = {routine + " T"};
+    expected.insert(expected.end(), also.begin(), also.end());
+    EXPECT_EQ(symbols("-g --defined-only", object), expected);
     for (const std::string &u : symbols("-u", object)) {
         EXPECT_EQ(u.find("_Z"), std::string::npos) << u;
         EXPECT_EQ(u.find("__cxa"), std::string::npos) << u;
