@@ -8,6 +8,7 @@
 #include "keys.h"
 
 #include "console.h"
+#include "state.h"
 #include "terminal.h"
 
 #include <errno.h>
@@ -29,16 +30,7 @@ constexpr int position_wait_ms = 1000;
 constexpr int woken = -4;     // a resize or a continue came first
 constexpr int not_a_key = -5; // the marks of a paste, a late answer
 
-// Bytes read and not yet taken: input[taken] to input[filled - 1].
-unsigned char input[4096];
-int taken = 0;
-int filled = 0;
-// The counts of resizes and continues that a key read has told.
-int told_resizes = 0;
-int told_continues = 0;
-// Answers to position requests that did not come in time: when one comes
-// later among the keys, it is dropped.
-int late_answers = 0;
+Input &in = con.input;
 
 long long now_ms() {
     timespec t;
@@ -47,7 +39,7 @@ long long now_ms() {
 }
 
 bool resized_or_continued() {
-    return terminal_resizes() != told_resizes || terminal_continues() != told_continues;
+    return terminal_resizes() != in.told_resizes || terminal_continues() != in.told_continues;
 }
 
 // Waits until standard input has a byte (true) or the deadline passes
@@ -76,8 +68,8 @@ bool wait_input(long long deadline, bool wakeable) {
             left = {(time_t)(ms / 1000), (long)(ms % 1000) * 1000000L};
             timeout = &left;
         }
-        pollfd in = {STDIN_FILENO, POLLIN, 0};
-        int n = ppoll(&in, 1, timeout, &old);
+        pollfd fd = {STDIN_FILENO, POLLIN, 0};
+        int n = ppoll(&fd, 1, timeout, &old);
         if (n > 0) {
             ready = true;
             break;
@@ -95,25 +87,25 @@ bool wait_input(long long deadline, bool wakeable) {
 // terminal's read does not wait) or the buffer is full; EOF at the end of
 // the input, or when it cannot be read.
 int read_block() {
-    if (taken > 0) {
-        memmove(input, input + taken, (size_t)(filled - taken));
-        filled -= taken;
-        taken = 0;
+    if (in.taken > 0) {
+        memmove(in.bytes, in.bytes + in.taken, (size_t)(in.filled - in.taken));
+        in.filled -= in.taken;
+        in.taken = 0;
     }
-    if (filled == (int)sizeof input)
+    if (in.filled == (int)sizeof in.bytes)
         return 0;
     for (;;) {
-        ssize_t n = read(STDIN_FILENO, input + filled, sizeof input - (size_t)filled);
+        ssize_t n = read(STDIN_FILENO, in.bytes + in.filled, sizeof in.bytes - (size_t)in.filled);
         if (n > 0) {
-            terminal_arrived(input + filled, (int)n);
-            filled += (int)n;
+            terminal_arrived(in.bytes + in.filled, (int)n);
+            in.filled += (int)n;
             return (int)n;
         }
         if (n < 0 && errno == EINTR)
             continue;
         if (n == 0 && isatty(STDIN_FILENO)) {
-            pollfd in = {STDIN_FILENO, POLLIN, 0};
-            if (poll(&in, 1, 0) >= 0 && (in.revents & (POLLHUP | POLLERR)) == 0)
+            pollfd fd = {STDIN_FILENO, POLLIN, 0};
+            if (poll(&fd, 1, 0) >= 0 && (fd.revents & (POLLHUP | POLLERR)) == 0)
                 return 0; // not hung up
         }
         return EOF;
@@ -123,13 +115,13 @@ int read_block() {
 // The next byte: CK_NONE at the deadline, woken for a resize or a continue
 // when wakeable, EOF at the end of the input.
 int next_byte(long long deadline, bool wakeable) {
-    while (taken == filled) {
+    while (in.taken == in.filled) {
         if (!wait_input(deadline, wakeable))
             return wakeable && resized_or_continued() ? woken : CK_NONE;
         if (read_block() == EOF)
             return EOF;
     }
-    return input[taken++];
+    return in.bytes[in.taken++];
 }
 
 int next_in_key() { return next_byte(now_ms() + key_gap_ms, false); }
@@ -220,8 +212,8 @@ int control_sequence() {
         return CK_OTHER;
     if (c == '~' && (number[0] == 200 || number[0] == 201))
         return not_a_key;
-    if (c == 'R' && parameter == 1 && late_answers > 0) {
-        late_answers--;
+    if (c == 'R' && parameter == 1 && in.late_answers > 0) {
+        in.late_answers--;
         return not_a_key;
     }
     return c == '~' ? tilde_key(number[0]) : letter_key(c);
@@ -265,8 +257,8 @@ int key_read(int timeout_ms) {
     for (;;) {
         int b = next_byte(deadline, true);
         if (b == woken) {
-            told_resizes = terminal_resizes();
-            told_continues = terminal_continues();
+            in.told_resizes = terminal_resizes();
+            in.told_continues = terminal_continues();
             return CK_RESIZE;
         }
         int key = b == key_esc            ? escape()
@@ -279,31 +271,31 @@ int key_read(int timeout_ms) {
 }
 
 bool key_waiting() {
-    if (taken < filled)
+    if (in.taken < in.filled)
         return true;
-    pollfd in = {STDIN_FILENO, POLLIN, 0};
-    return poll(&in, 1, 0) > 0;
+    pollfd fd = {STDIN_FILENO, POLLIN, 0};
+    return poll(&fd, 1, 0) > 0;
 }
 
-void keys_drop() { taken = filled = 0; }
+void keys_drop() { in.taken = in.filled = 0; }
 
 namespace {
 
-// Finds "ESC [ row ; column R" whole in input[from] to input[to - 1]: its
+// Finds "ESC [ row ; column R" whole in in.bytes[from] to in.bytes[to - 1]: its
 // first byte, or -1; *end is the byte after it.
 int position_answer_at(int from, int to, int *col, int *row, int *end) {
     for (int esc = from; esc + 5 <= to; esc++) {
-        if (input[esc] != key_esc || input[esc + 1] != '[')
+        if (in.bytes[esc] != key_esc || in.bytes[esc + 1] != '[')
             continue;
         int i = esc + 2, r = 0, c = 0;
-        while (i < to && input[i] >= '0' && input[i] <= '9' && r < 100000)
-            r = r * 10 + (input[i++] - '0');
-        if (i >= to || input[i] != ';')
+        while (i < to && in.bytes[i] >= '0' && in.bytes[i] <= '9' && r < 100000)
+            r = r * 10 + (in.bytes[i++] - '0');
+        if (i >= to || in.bytes[i] != ';')
             continue;
         i++;
-        while (i < to && input[i] >= '0' && input[i] <= '9' && c < 100000)
-            c = c * 10 + (input[i++] - '0');
-        if (i < to && input[i] == 'R' && r > 0 && c > 0) {
+        while (i < to && in.bytes[i] >= '0' && in.bytes[i] <= '9' && c < 100000)
+            c = c * 10 + (in.bytes[i++] - '0');
+        if (i < to && in.bytes[i] == 'R' && r > 0 && c > 0) {
             *col = c;
             *row = r;
             *end = i + 1;
@@ -319,18 +311,18 @@ int position_answer_at(int from, int to, int *col, int *row, int *end) {
 // buffer, in order, with what is typed after it.
 int key_position_answer(int *col, int *row) {
     long long deadline = now_ms() + position_wait_ms;
-    int before = filled - taken; // bytes typed before the request
+    int before = in.filled - in.taken; // bytes typed before the request
     for (;;) {
         int end;
-        int at = position_answer_at(taken + before, filled, col, row, &end);
+        int at = position_answer_at(in.taken + before, in.filled, col, row, &end);
         if (at >= 0) {
-            memmove(input + at, input + end, (size_t)(filled - end));
-            filled -= end - at;
+            memmove(in.bytes + at, in.bytes + end, (size_t)(in.filled - end));
+            in.filled -= end - at;
             return 1;
         }
         bool got = wait_input(deadline, false) && read_block() != EOF;
-        if (!got || filled == (int)sizeof input) {
-            late_answers++; // dropped when it comes
+        if (!got || in.filled == (int)sizeof in.bytes) {
+            in.late_answers++; // dropped when it comes
             return got ? -1 : 0;
         }
     }

@@ -34,5 +34,3 @@ bool terminal_on_alternate();
 // the foreground, so far.
 int terminal_resizes();
 int terminal_continues();
-// Drops what was typed ahead and kept by the layer, not yet read.
-void terminal_drop_typed();

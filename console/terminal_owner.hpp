@@ -22,6 +22,7 @@
 #pragma once
 
 #include "paste_marks.hpp"
+#include "signal_actions.hpp"
 #include "typed_input.hpp"
 
 #include <errno.h>
@@ -53,11 +54,8 @@ struct State {
     termios found_modes; // its modes when the terminal was claimed
     termios quiet_modes; // no echo, no line editing; signals from the keyboard
     Bytes colour_reset, cursor_show, normal_screen, pastes_marked, pastes_unmarked;
-    // The actions the program had before the owner took each signal over:
-    // the default one, or a handler of the run time (a sanitizer's, say).
-    struct sigaction earlier[NSIG];
 };
-State state = {false, false, -1, {}, {}, {}, {}, {}, {}, {}, {}};
+State state = {false, false, -1, {}, {}, {}, {}, {}, {}, {}};
 
 // Changed by the handlers, or read by them.
 volatile sig_atomic_t quiet_on = 0;
@@ -165,30 +163,6 @@ inline void drop_typed() {
     discard_typed_input();
 }
 
-inline void catch_signal(int sig, void (*handler)(int, siginfo_t *, void *)) {
-    struct sigaction action = {};
-    action.sa_sigaction = handler;
-    sigfillset(&action.sa_mask);
-    action.sa_flags = SA_RESTART | SA_SIGINFO;
-    sigaction(sig, &action, nullptr);
-}
-
-// Ends the program as sig would have without the owner: the earlier action
-// is put back and sig raised again, at once (it is blocked while its handler
-// runs). A fault of the processor itself happens again when the handler
-// returns, now with the earlier action, which sees it as it was.
-inline void end_as_before(int sig, const siginfo_t *info) {
-    sigaction(sig, &state.earlier[sig], nullptr);
-    bool fault = sig == SIGSEGV || sig == SIGBUS || sig == SIGFPE || sig == SIGILL;
-    if (fault && info != nullptr && info->si_code > 0) // not sent by a process
-        return;
-    raise(sig);
-    sigset_t set;
-    sigemptyset(&set);
-    sigaddset(&set, sig);
-    sigprocmask(SIG_UNBLOCK, &set, nullptr);
-}
-
 // SIGINT, SIGTERM, SIGHUP, SIGQUIT and the crashes: the terminal as found,
 // then the end the shell expects from that signal.
 inline void on_end_signal(int sig, siginfo_t *info, void *) {
@@ -233,15 +207,6 @@ inline void on_stop(int, siginfo_t *, void *) {
     catch_signal(SIGTSTP, on_stop);
     on_continue(SIGCONT, nullptr, nullptr);
     errno = saved_errno;
-}
-
-// A signal that the program was started with ignored stays ignored (nohup,
-// background jobs of a shell without job control).
-inline void catch_unless_ignored(int sig, void (*handler)(int, siginfo_t *, void *)) {
-    struct sigaction *earlier = &state.earlier[sig];
-    if (sigaction(sig, nullptr, earlier) == 0 && earlier->sa_handler == SIG_IGN)
-        return;
-    catch_signal(sig, handler);
 }
 
 // Quiet mode on the terminal: no echo, no line editing, reads that do not

@@ -79,13 +79,17 @@ inline bool draw_unseen(char rows[][credits_row_bytes]) {
     return drawn;
 }
 
-// Ctrl-Z waits while curses has the terminal (a few milliseconds): the stop
-// then finds it on its normal screen, which it never leaves twice.
+// Ctrl-Z and the signals that end the program wait while curses has the
+// terminal (a few milliseconds): the stop or the end then finds it on its
+// normal screen, which it never leaves twice, with curses' attributes and
+// cursor put back by curses itself.
 inline void show_credits() {
     char rows[credits_rows][credits_row_bytes];
     sigset_t stop, old;
     sigemptyset(&stop);
-    sigaddset(&stop, SIGTSTP);
+    const int held[] = {SIGTSTP, SIGINT, SIGTERM, SIGHUP, SIGQUIT};
+    for (int sig : held)
+        sigaddset(&stop, sig);
     sigprocmask(SIG_BLOCK, &stop, &old);
     bool copied = true;
     if (owner::state.capable && has_cap("cup")) {

@@ -1,6 +1,6 @@
 #include "flush_input.h"
 
-#include "terminal.h"
+#include "answer.h"
 
 #include <stdio.h>
 #include <stdio_ext.h>
@@ -10,7 +10,7 @@
 void flush_input(void) {
     __fpurge(stdin);
     if (isatty(STDIN_FILENO)) {
-        terminal_drop_typed();
+        answers_drop();
         tcflush(STDIN_FILENO, TCIFLUSH);
     }
 }
