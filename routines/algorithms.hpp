@@ -17,8 +17,14 @@
 // counted, as standing in the free place j + 1, so every comparison and shift
 // is between the neighbours j and j + 1 (for the Shell sort, between j and
 // j + h).
+// The merge sort's positions are those of a[lo..hi], which its auxiliary
+// copy keeps: moved(from, to) takes aux[from] into a[to].
 // Tests and the trace programs pass their own to count, show and record each
 // step.
+//
+// Exchanges are written out where they happen, through a temporary, as the
+// plain C loops have them: with a helper function for them GCC inlines the
+// recursive sorts differently, and their instances grow tenfold.
 #pragma once
 
 namespace {
@@ -31,13 +37,6 @@ struct Unwatched {
     void pass_done() {}
 };
 
-// Exchanges a[i] and a[j] through a temporary of the element type.
-template <typename T> void exchange(T *a, int i, int j) {
-    T tmp = a[i];
-    a[i] = a[j];
-    a[j] = tmp;
-}
-
 // Simple bubble sort: n-1 full passes, each running from the end of the array
 // towards its start and carrying the smallest remaining element forward.
 template <typename T, typename W = Unwatched> void simple_bubble(T *a, int n, W &&watch = W{}) {
@@ -47,7 +46,9 @@ template <typename T, typename W = Unwatched> void simple_bubble(T *a, int n, W 
         for (int j = n - 1; j >= 1; j--) {
             watch.compared(j - 1, j);
             if (a[j - 1] > a[j]) {
-                exchange(a, j - 1, j);
+                T tmp = a[j - 1];
+                a[j - 1] = a[j];
+                a[j] = tmp;
                 watch.exchanged(j - 1, j);
             }
         }
@@ -67,7 +68,9 @@ template <typename T, typename W = Unwatched> void bounded_bubble(T *a, int n, W
         for (int i = n - 1; i > bound; i--) {
             watch.compared(i - 1, i);
             if (a[i - 1] > a[i]) {
-                exchange(a, i - 1, i);
+                T tmp = a[i - 1];
+                a[i - 1] = a[i];
+                a[i] = tmp;
                 mark = i;
                 watch.exchanged(i - 1, i);
             }
@@ -89,7 +92,9 @@ template <typename T, typename W = Unwatched> void selection(T *a, int n, W &&wa
             if (a[j] < a[m])
                 m = j;
         }
-        exchange(a, i, m);
+        T tmp = a[i];
+        a[i] = a[m];
+        a[m] = tmp;
         watch.exchanged(i, m);
         watch.pass_done();
     }
@@ -204,11 +209,15 @@ template <typename T, typename W> int lomuto_partition(T *a, int lo, int hi, W &
         watch.compared(j, hi);
         if (a[j] <= pivot) {
             i++;
-            exchange(a, i, j);
+            T tmp = a[i];
+            a[i] = a[j];
+            a[j] = tmp;
             watch.exchanged(i, j);
         }
     }
-    exchange(a, i + 1, hi);
+    T tmp = a[i + 1];
+    a[i + 1] = a[hi];
+    a[hi] = tmp;
     watch.exchanged(i + 1, hi);
     watch.pass_done();
     return i + 1;
@@ -244,7 +253,9 @@ template <typename T, typename W> void sift(T *a, int i, int size, W &watch) {
         watch.compared(i, c);
         if (!(a[i] < a[c]))
             break;
-        exchange(a, i, c);
+        T tmp = a[i];
+        a[i] = a[c];
+        a[c] = tmp;
         watch.exchanged(i, c);
         i = c;
     }
@@ -260,7 +271,9 @@ template <typename T, typename W = Unwatched> void heap_sort(T *a, int n, W &&wa
         sift(a, i, n, watch);
     watch.pass_done();
     for (int end = n - 1; end >= 1; end--) {
-        exchange(a, 0, end);
+        T tmp = a[0];
+        a[0] = a[end];
+        a[end] = tmp;
         watch.exchanged(0, end);
         sift(a, 0, end, watch);
         watch.pass_done();
