@@ -8,12 +8,13 @@
 //
 // The timed call is the plain instance (the public member where there is
 // one: bubble, bubblesort, SeqSel, funzinsert, and ord_shell ... ord_heap_int
-// for the faster four); the comparisons, exchanges
-// and passes come from a separate, untimed call of the same algorithm with a
-// counting watcher, and are reported as counters. Every timed call first
-// copies the input into the array it sorts, the generic and the C loop
-// alike. Each case is timed five times, the generic instance and its C loop
-// in turn, and the tables take the least processor time of the five.
+// for the faster four); the comparisons, exchanges and passes come from a
+// separate, untimed call of the same algorithm with a counting watcher, and
+// are reported as counters. Every timed call first copies its input into the
+// array it sorts, the generic and the C loop alike; random input is a new
+// array at every call (see make_input). Each case is timed five times, the
+// generic instance and its C loop in turn, and the tables take the least
+// processor time of the five.
 // Google Benchmark's own flags work (--benchmark_filter, --benchmark_out).
 #include "algorithms.hpp"
 #include "ordina.h"
@@ -91,23 +92,39 @@ const char *type_name(int) { return "integer"; }
 float from_random(int v, float) { return (float)v / 8.0f; }
 int from_random(int v, int) { return v; }
 
+// The arrays of one case, back to back, the timed calls taking them in turn:
+// in random order as many different ones as make pool_elements (one at
+// 10,000), otherwise one. Were one random array sorted again and again, the
+// processor's branch predictor would learn the outcome of its comparisons,
+// up to a few thousand elements: the n log2 n sorts then ran five to ten
+// times faster per comparison at 1,000 elements than at 10,000. The pool
+// fits the second-level cache, as the work array fits the first.
+const int pool_elements = 65536;
+template <typename T> struct Input {
+    int n;
+    std::vector<T> values;
+    const T *first() const { return values.data(); } // the one counted
+};
+
 // The input of one kind (an index of input_names) and size, the same at
 // every run.
-template <typename T> std::vector<T> make_input(int kind, int n) {
-    std::vector<T> v((size_t)n);
+template <typename T> Input<T> make_input(int kind, int n) {
+    int copies = kind == 0 && n < pool_elements ? pool_elements / n : 1;
+    Input<T> in{n, std::vector<T>((size_t)n * (size_t)copies)};
     std::mt19937 gen(20261208u + (unsigned)n);
     std::uniform_int_distribution<int> values(-1000000, 1000000);
-    for (int i = 0; i < n; i++) {
+    for (size_t at = 0; at < in.values.size(); at++) {
+        int i = (int)(at % (size_t)n);
         if (kind == 0)
-            v[(size_t)i] = from_random(values(gen), T{});
+            in.values[at] = from_random(values(gen), T{});
         else if (kind == 1)
-            v[(size_t)i] = (T)i;
+            in.values[at] = (T)i;
         else if (kind == 2)
-            v[(size_t)i] = (T)(n - 1 - i);
+            in.values[at] = (T)(n - 1 - i);
         else
-            v[(size_t)i] = (T)7;
+            in.values[at] = (T)7;
     }
-    return v;
+    return in;
 }
 
 template <typename T> bool ascending(const std::vector<T> &v) {
@@ -123,15 +140,17 @@ template <typename T> struct Work { alignas(64) static T a[10000]; };
 template <typename T> alignas(64) T Work<T>::a[10000];
 
 template <typename T>
-void time_sort(benchmark::State &state, void (*sort)(T *, int), const std::vector<T> *input,
+void time_sort(benchmark::State &state, void (*sort)(T *, int), const Input<T> *input,
                Counts counts) {
     T *work = Work<T>::a;
-    int n = (int)input->size();
+    int n = input->n;
+    const T *next = input->first(), *end = next + input->values.size();
     for (auto _ : state) {
-        std::copy(input->begin(), input->end(), work);
+        std::copy(next, next + n, work);
         sort(work, n);
         benchmark::DoNotOptimize(work);
         benchmark::ClobberMemory();
+        next = next + n == end ? input->first() : next + n;
     }
     state.counters["comparisons"] = (double)counts.comparisons;
     state.counters["exchanges"] = (double)counts.exchanges;
@@ -141,11 +160,11 @@ void time_sort(benchmark::State &state, void (*sort)(T *, int), const std::vecto
 }
 
 // The inputs live as long as the program: the benchmarks hold their address.
-std::vector<std::vector<float>> real_inputs;
-std::vector<std::vector<int>> int_inputs;
+std::vector<Input<float>> real_inputs;
+std::vector<Input<int>> int_inputs;
 
 template <typename T>
-void register_type(const Algorithm<T> *algorithms, std::vector<std::vector<T>> &inputs) {
+void register_type(const Algorithm<T> *algorithms, std::vector<Input<T>> &inputs) {
     inputs.reserve((size_t)(size_count * input_count));
     for (int s = 0; s < size_count; s++)
         for (int kind = 0; kind < input_count; kind++)
@@ -156,10 +175,11 @@ void register_type(const Algorithm<T> *algorithms, std::vector<std::vector<T>> &
             for (int k = 0; k < algorithm_count; k++)
                 for (int kind = 0; kind < input_count; kind++) {
                     const Algorithm<T> &alg = algorithms[k];
-                    const std::vector<T> *input = &inputs[(size_t)(s * input_count + kind)];
+                    const Input<T> *input = &inputs[(size_t)(s * input_count + kind)];
                     std::string key = case_name(alg.name, type, "", kind, sizes[s]);
                     if (rep == 0) {
-                        std::vector<T> counted = *input, plain = *input;
+                        std::vector<T> counted(input->first(), input->first() + sizes[s]);
+                        std::vector<T> plain = counted;
                         Found f;
                         alg.counted(counted.data(), sizes[s], f.counts);
                         alg.c_loop(plain.data(), sizes[s]);
