@@ -22,9 +22,10 @@ include(CMakePackageConfigHelpers)
 
 set(ORDINA_PROGRAMS sort_menu sort_addr sort_int sort_real read_real read_dim curses_demo ctio_show
                     sort_trace sort_view)
-set(ORDINA_MODULES mod_bubble mod_seqsel mod_insert mod_read_values mod_read_values_line
-                   mod_write_ints mod_read_count mod_credits_curses mod_demo_main mod_credits_ctio
-                   mod_input_ctio)
+set(ORDINA_MODULES mod_bubble mod_seqsel mod_insert mod_shell mod_shell_int mod_merge mod_merge_int
+                   mod_quick mod_quick_int mod_heap mod_heap_int mod_read_values
+                   mod_read_values_line mod_write_ints mod_read_count mod_credits_curses
+                   mod_demo_main mod_credits_ctio mod_input_ctio)
 if(CMAKE_LIBRARY_ARCHITECTURE)
   set(ORDINA_DEB_LIBDIR lib/${CMAKE_LIBRARY_ARCHITECTURE})
 else()

@@ -14,9 +14,9 @@ them with one of four classic algorithms (simple bubble sort, bounded bubble
 sort, selection sort, insertion sort) and print them, some on coloured,
 positioned screens; one shows every algorithm at work, pass by pass.
 
-The routines come as a static library with its header, a CMake package and a
-pkg-config file, and as object modules to link one by one into C or C++
-programs.")
+The routines, which add the Shell, merge, quick and heap sorts, come as a
+static library with its header, a CMake package and a pkg-config file, and as
+object modules to link one by one into C or C++ programs.")
 set(CPACK_PACKAGE_CONTACT "ordina maintainers <ordina@example.org>")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_INSTALL_CMAKE_PROJECTS "${CMAKE_BINARY_DIR};${PROJECT_NAME};common;/"

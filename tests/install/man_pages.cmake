@@ -110,8 +110,10 @@ if(NOT pages STREQUAL known)
 endif()
 
 render(${MAN_DIR}/ordina.3 text formatted 0)
-foreach(name bubble SeqSel funzinsert bubblesort leggi leggiArr letval letdim scrivi grafical
-             Inizio Ins_lett mod_bubble mod_seqsel mod_insert mod_read_values
+foreach(name bubble SeqSel funzinsert bubblesort ord_shell ord_shell_int ord_merge ord_merge_int
+             ord_quick ord_quick_int ord_heap ord_heap_int leggi leggiArr letval letdim scrivi
+             grafical Inizio Ins_lett mod_bubble mod_seqsel mod_insert mod_shell mod_shell_int
+             mod_merge mod_merge_int mod_quick mod_quick_int mod_heap mod_heap_int mod_read_values
              mod_read_values_line mod_write_ints mod_read_count mod_credits_curses
              mod_credits_ctio mod_input_ctio mod_demo_main)
   if(NOT text MATCHES "\n +${name}[ \n]")

@@ -23,7 +23,8 @@ function(link name)
 endfunction()
 
 set(line_modules)
-foreach(module mod_bubble mod_seqsel mod_insert mod_read_values mod_read_values_line
+foreach(module mod_bubble mod_seqsel mod_insert mod_shell mod_shell_int mod_merge mod_merge_int
+               mod_quick mod_quick_int mod_heap mod_heap_int mod_read_values mod_read_values_line
                mod_write_ints mod_read_count)
   list(APPEND line_modules ${modules}/${module}.o)
 endforeach()

@@ -48,7 +48,8 @@ endif()
 # The library holds every public routine, each defined once.
 execute_process(COMMAND nm -g --defined-only ${PREFIX}/${LIBDIR}/libordina.a
                 OUTPUT_VARIABLE symbols RESULT_VARIABLE result)
-foreach(routine bubble SeqSel funzinsert bubblesort leggi leggiArr letval letdim scrivi)
+foreach(routine bubble SeqSel funzinsert bubblesort ord_shell ord_shell_int ord_merge ord_merge_int
+                ord_quick ord_quick_int ord_heap ord_heap_int leggi leggiArr letval letdim scrivi)
   if(NOT symbols MATCHES " T ${routine}\n")
     message(FATAL_ERROR "libordina.a does not define ${routine}:\n${symbols}")
   endif()

@@ -1,6 +1,7 @@
 // The four sorting algorithms: results, counted steps, the order of equal
 // elements, and the public members that instantiate them.
 #include "algorithms.hpp"
+#include "elements.hpp"
 #include "ordina.h"
 
 #include <gtest/gtest.h>
@@ -11,19 +12,6 @@
 #include <vector>
 
 namespace {
-
-struct Counts {
-    int comparisons = 0;
-    int exchanges = 0;
-    int passes = 0;
-};
-
-struct Counter {
-    Counts &c;
-    void compared(int, int) { c.comparisons++; }
-    void exchanged(int, int) { c.exchanges++; }
-    void pass_done() { c.passes++; }
-};
 
 enum Algorithm { SimpleBubble, BoundedBubble, Selection, Insertion };
 
@@ -88,23 +76,6 @@ TEST(Algorithms, SimpleBubbleComparesEveryPairInEveryPass) {
         std::vector<int> v(n, 7);
         EXPECT_EQ(run(SimpleBubble, v).comparisons, (n - 1) * (n - 1)) << "n = " << n;
     }
-}
-
-// An element that compares by its key only, so that equal keys can be told
-// apart by their tag.
-struct Tagged {
-    int key;
-    char tag;
-    bool operator>(const Tagged &o) const { return key > o.key; }
-    bool operator<(const Tagged &o) const { return key < o.key; }
-    bool operator==(const Tagged &o) const { return key == o.key && tag == o.tag; }
-};
-
-std::string tags(const std::vector<Tagged> &v) {
-    std::string s;
-    for (const Tagged &t : v)
-        s += t.tag;
-    return s;
 }
 
 TEST(Algorithms, OrderOfEqualElements) {

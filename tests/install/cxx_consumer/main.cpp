@@ -1,5 +1,6 @@
 // A C++ user of the installed routines: the sorts on standard containers,
-// each result printed and checked against std::sort.
+// each result of reals printed and checked against std::sort, each of
+// integers checked to be in order.
 #include <ordina/ordina.h>
 
 #include <algorithm>
@@ -27,9 +28,24 @@ int check(const char *name, void (*sort)(float *, int)) {
 } // namespace
 
 int main() {
-    int faults =
-        check("bubble", bubble) + check("SeqSel", SeqSel) + check("funzinsert", funzinsert);
-    std::array<int, 5> ints = {5, -2, 5, 0, 1};
+    int faults = check("bubble", bubble) + check("SeqSel", SeqSel) +
+                 check("funzinsert", funzinsert) + check("ord_shell", ord_shell) +
+                 check("ord_quick", ord_quick) + check("ord_heap", ord_heap) +
+                 check("ord_merge", [](float *a, int n) {
+                     std::vector<float> work(static_cast<size_t>(n));
+                     ord_merge(a, n, work.data());
+                 });
+    const std::array<int, 5> unsorted = {5, -2, 5, 0, 1};
+    std::array<int, 5> ints = unsorted, work;
+    for (auto sort : {ord_shell_int, ord_quick_int, ord_heap_int}) {
+        ints = unsorted;
+        sort(ints.data(), static_cast<int>(ints.size()));
+        faults += std::is_sorted(ints.begin(), ints.end()) ? 0 : 1;
+    }
+    ints = unsorted;
+    ord_merge_int(ints.data(), static_cast<int>(ints.size()), work.data());
+    faults += std::is_sorted(ints.begin(), ints.end()) ? 0 : 1;
+    ints = unsorted;
     bubblesort(ints.data(), static_cast<int>(ints.size()));
     faults += std::is_sorted(ints.begin(), ints.end()) ? 0 : 1;
     scrivi(ints.data(), static_cast<int>(ints.size()));
