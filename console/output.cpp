@@ -84,6 +84,8 @@ bool redraw_due() {
 // The stream's write: text for the model and the terminal. After a stop or
 // a resize the screen is drawn again first, so that the text lands on it.
 ssize_t write_stream(void *, const char *bytes, size_t count) {
+    if (!o.queuing)
+        terminal_notice_foreground();
     if (redraw_due())
         output_redraw();
     for (size_t i = 0; i < count; i++)

@@ -31,3 +31,4 @@ void terminal_alternate(bool on) { owner::alternate = on; }
 bool terminal_on_alternate() { return owner::alternate; }
 int terminal_resizes() { return owner::resizes; }
 int terminal_continues() { return owner::continues; }
+void terminal_notice_foreground() { owner::notice_foreground(); }

@@ -34,3 +34,6 @@ bool terminal_on_alternate();
 // the foreground, so far.
 int terminal_resizes();
 int terminal_continues();
+// Counts a continue when a program continued in the background has been
+// given the foreground since.
+void terminal_notice_foreground();

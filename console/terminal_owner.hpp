@@ -70,6 +70,8 @@ volatile sig_atomic_t pastes_wanted = 0; // marked while the terminal is quiet
 // the program was given the terminal back after a stop.
 volatile sig_atomic_t resizes = 0;
 volatile sig_atomic_t continues = 0;
+// Continued in the background: the terminal was given to others meanwhile.
+volatile sig_atomic_t in_background = 0;
 
 inline void add(Bytes *bytes, const char *name) {
     static Bytes *filling;
@@ -183,8 +185,18 @@ inline void on_continue(int, siginfo_t *, void *) {
         mark_pastes_if_quiet();
         colours_were_lost = 1;
         continues = continues + 1;
+        in_background = 0;
+    } else {
+        in_background = 1;
     }
     errno = saved_errno;
+}
+
+// A program continued in the background and later given the foreground
+// without being continued again (a shell may do so) takes it as a continue.
+inline void notice_foreground() {
+    if (in_background && in_foreground())
+        on_continue(SIGCONT, nullptr, nullptr);
 }
 
 inline void on_resize(int, siginfo_t *, void *) { resizes = resizes + 1; }
@@ -242,6 +254,7 @@ inline void quiet(bool on) {
 inline void before_input() {
     if (!quiet_on || state.tty < 0)
         return;
+    notice_foreground();
     if (in_foreground()) {
         set_modes(&state.quiet_modes);
         mark_pastes_if_quiet();

@@ -17,5 +17,6 @@ int main() {
     owner::claim();
     show_credits();
     sort_by_choice(choice, a, n);
+    end_row_on_terminal();
     return 0;
 }

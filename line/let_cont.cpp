@@ -14,5 +14,6 @@ int main(void) {
     at_program_end();
     int n = let_contr(0);
     printf(" la dimesione dell'array scelta \xc3\xa8: %d", n);
+    end_row_on_terminal();
     return 0;
 }

@@ -12,6 +12,9 @@
 #include "output_check.hpp"
 #include "typed_input.hpp"
 
+#include <stdio.h>
+#include <unistd.h>
+
 namespace {
 
 inline void at_program_end() {
@@ -20,6 +23,16 @@ inline void at_program_end() {
     if (!registered)
         atexit(discard_typed_input);
     registered = true;
+}
+
+// For a program whose last words stand within a row: on a terminal the row
+// is ended, so that the shell's prompt starts a row of its own; on a pipe or
+// a file the output stays as it is.
+// The carriage return does it also where the terminal's modes are not those
+// of a shell yet (curses' own, say).
+inline void end_row_on_terminal() {
+    if (isatty(STDOUT_FILENO))
+        fputs("\r\n", stdout);
 }
 
 } // namespace

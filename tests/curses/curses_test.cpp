@@ -44,8 +44,9 @@ const struct {
 const int last_row = 22; // where the cursor is left, at column 0
 
 // Every row of the screen: the credits, `last` from the start of the last
-// row, nothing anywhere else; the cursor right after `last`.
-void expect_screen(const harness::Terminal &t, const std::string &last) {
+// row, nothing anywhere else; the cursor right after `last`, or at the start
+// of the next row once the program has ended its row.
+void expect_screen(const harness::Terminal &t, const std::string &last, bool row_ended) {
     std::vector<std::string> rows(t.rows() + 1);
     for (const auto &d : drawing) {
         harness::Pos p = cell_of(d.row, d.col);
@@ -54,7 +55,8 @@ void expect_screen(const harness::Terminal &t, const std::string &last) {
     rows[cell_of(last_row, 0).row] = last;
     for (int row = 1; row <= t.rows(); row++)
         EXPECT_EQ(t.row_text(row), rows[row]) << "row " << row;
-    EXPECT_EQ(t.cursor(), cell_of(last_row, (int)last.size()));
+    EXPECT_EQ(t.cursor(),
+              row_ended ? cell_of(last_row + 1, 0) : cell_of(last_row, (int)last.size()));
 }
 
 // Whether the whole drawing is on the screen and the cursor left below it.
@@ -95,7 +97,7 @@ TEST(CursesDemo, CreditsLeftOnTheNormalScreenThenTheBubbleSort) {
         harness::Terminal t(program, args, 80, 50, k.term);
         ASSERT_TRUE(t.wait_exit());
         EXPECT_EQ(t.exit_status(), 0);
-        expect_screen(t, "utilizzo bubblesort");
+        expect_screen(t, "utilizzo bubblesort", true);
         EXPECT_FALSE(t.alt_screen());
         EXPECT_TRUE(harness::same_modes(t.modes(), t.initial_modes()));
     }
@@ -128,7 +130,7 @@ TEST(CursesCredits, WhatEachChoiceSaysAndSorts) {
         harness::Terminal t(driver, k.args, 80, 50, "xterm-256color", {}, harness::Stderr::pipe);
         ASSERT_TRUE(t.wait_exit());
         EXPECT_EQ(t.exit_status(), 0);
-        expect_screen(t, k.said);
+        expect_screen(t, k.said, false);
         EXPECT_EQ(t.stderr_output(), k.array);
         EXPECT_TRUE(harness::same_modes(t.modes(), t.initial_modes()));
     }

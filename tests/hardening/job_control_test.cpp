@@ -42,6 +42,10 @@ void sort_addr_first_key(Terminal &t) {
     ASSERT_TRUE(t.wait_text(21, 16, "--> PRoGRaMMaToRe D'iNTeRFaCCia: Casorelli Lisea"));
 }
 
+void sort_menu_credits(Terminal &t) { ASSERT_TRUE(t.wait_text(2, 1, "@")); }
+
+void ctio_show_first_enter(Terminal &t) { ASSERT_TRUE(t.wait_screen_contains("Casorelli Lisea")); }
+
 void sort_menu_choice(Terminal &t) {
     ASSERT_TRUE(t.wait_text(24, 28, "* Terzolli Gildro (Jolly!) *", 30000));
     t.type("k");
@@ -52,14 +56,18 @@ struct Wait {
     const char *name;
     const char *program;
     void (*reach)(Terminal &t);
-    const char *answer;  // typed once it is back in the foreground
+    const char *shown;   // back in the foreground, drawn again with the rest
+    const char *answer;  // then typed
     const char *goes_on; // then shown
 };
 
 const Wait waits[] = {
-    {"sort_addr_first_key", "sort_addr", sort_addr_first_key, "k",
+    {"sort_addr_first_key", "sort_addr", sort_addr_first_key, "Casorelli Lisea", "k",
      "*** Programma di Benvardi, Pellandrio e Casorelli ***"},
-    {"sort_menu_choice", "sort_menu", sort_menu_choice, "1\n", "Inserire la dim:"},
+    {"sort_menu_credits", "sort_menu", sort_menu_credits, "@", "k", "Scelta:"},
+    {"sort_menu_choice", "sort_menu", sort_menu_choice, "Scelta:", "1\n", "Inserire la dim:"},
+    {"ctio_show_first_enter", "ctio_show", ctio_show_first_enter, "Casorelli Lisea", "\n",
+     "Premere INVIO"},
 };
 
 void PrintTo(const Shell &s, std::ostream *os) { *os << s.name; }
@@ -125,6 +133,12 @@ TEST_P(JobControl, StopBackgroundForeground) {
 
     ASSERT_TRUE(t.wait_for([&] { return t.foreground() == job && quiet(t); }))
         << "the program does not take its modes back in the foreground";
+    EXPECT_TRUE(t.wait_for([&] {
+        std::string s = t.screen_text();
+        return s.find(w.shown) != std::string::npos && s.find("Stopped") == std::string::npos &&
+               s.find("fg") == std::string::npos;
+    })) << "not drawn again, the shell's words on it:\n"
+        << t.screen_text();
     t.type(w.answer);
     ASSERT_TRUE(t.wait_screen_contains(w.goes_on));
 

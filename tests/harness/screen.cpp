@@ -212,6 +212,11 @@ void Terminal::resize(int cols, int rows) {
     rows_ = rows;
 }
 
+void Terminal::scribble(const std::string &bytes) {
+    pump(0); // what the program wrote lands first
+    vterm_input_write(vt_, bytes.data(), bytes.size());
+}
+
 void Terminal::reap(int options) {
     if (reaped_)
         return;
@@ -260,6 +265,8 @@ void Terminal::read_stderr() {
 }
 
 void Terminal::flush_replies() {
+    if (!answering_)
+        replies_.clear();
     while (!replies_.empty() && !master_eof_) {
         ssize_t n = write(master_, replies_.data(), replies_.size());
         if (n < 0 && errno == EINTR)

@@ -94,6 +94,12 @@ class Terminal {
     // The window's new size: the program gets SIGWINCH, the screen keeps its
     // cells where they fit.
     void resize(int cols, int rows);
+    // Bytes shown on the screen as if someone else wrote them there (another
+    // program, the shell); the program sees nothing of it.
+    void scribble(const std::string &bytes);
+    // Whether the terminal answers the program's questions (where the cursor
+    // is, what it is): some do not.
+    void answering(bool on) { answering_ = on; }
 
     // Waiting: each limit is of time without progress.
     bool wait_for(const std::function<bool()> &cond, int limit_ms = no_progress_ms);
@@ -157,6 +163,7 @@ class Terminal {
     long long last_progress_ms_ = 0; // the last output, or the last byte typed
     bool alt_screen_ = false;
     bool cursor_visible_ = true;
+    bool answering_ = true;
 };
 
 // Whether two sets of terminal modes agree on the flags and on the control
