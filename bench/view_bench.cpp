@@ -256,8 +256,7 @@ int main(int argc, char **argv) {
         long long cpu = cpu_ns(t.pid());
         double start = now_ms();
         t.type(" ");
-        while (now_ms() - start < 3000)
-            t.wait_quiet(3000, (int)(3000 - (now_ms() - start)) + 1);
+        t.idle(3000);
         int taken = shown_step(t);
         double elapsed = now_ms() - start;
         long long calls = writes(t.pid()) - w;
