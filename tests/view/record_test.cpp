@@ -2,7 +2,7 @@
 // it gives the array the algorithm had there, and the counts of an
 // independent counter; the first exchange that reorders equal values is
 // caught; values are written so that different ones never read the same.
-#include "record.hpp"
+#include "description.hpp"
 
 #include <gtest/gtest.h>
 
@@ -15,17 +15,21 @@
 
 namespace {
 
+using namespace trace;
+
 // Runs the algorithm again on the values and, after every step, sets the
 // array against the log replayed up to that step. The insertion sort keeps
 // its key apart: the log shows it in the free place, where the array still
 // holds the shifted element.
-struct Checker {
+struct Checker : Watcher {
     const Log *log;
     const float *a;
     int events = 0;
     Steps steps = {0, 0, 0};
     int hole = -1;
     float key = 0;
+
+    Checker(const Log *recorded, const float *array) : log(recorded), a(array) {}
 
     void check() {
         State s;
@@ -37,7 +41,7 @@ struct Checker {
             EXPECT_EQ(value_at(log, &s, k), k == hole ? key : a[k])
                 << "place " << k << " after event " << events;
     }
-    void compared(int, int) {
+    void compared(int, int) override {
         if (log->algorithm == insertion_sort && hole < 0) { // a new key is taken
             hole = steps.passes + 1;
             key = a[hole];
@@ -45,13 +49,13 @@ struct Checker {
         steps.comparisons++;
         check();
     }
-    void exchanged(int i, int) {
+    void exchanged(int i, int) override {
         steps.exchanges++;
         if (log->algorithm == insertion_sort)
             hole = i;
         check();
     }
-    void pass_done() {
+    void pass_done() override {
         steps.passes++;
         hole = -1;
         check();
@@ -81,7 +85,7 @@ TEST(Record, ReplayGivesTheArrayAfterEveryEventAndTheCounts) {
             int n = (int)a.size();
             record((Algorithm)k, a.data(), n, &log);
             Checker checker{&log, a.data()};
-            run((Algorithm)k, a.data(), n, checker);
+            describe((Algorithm)k).sort(a.data(), n, checker);
             EXPECT_EQ(checker.events, log.count);
             for (int i = 1; i < n; i++)
                 EXPECT_LE(a[i - 1], a[i]);
