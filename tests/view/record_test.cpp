@@ -120,6 +120,37 @@ TEST(Record, TheFirstExchangeThatReordersEqualValues) {
     }
 }
 
+// A merge copies its part aside and writes each element back from the
+// copy: the state follows the copy, and each element written back counts.
+TEST(Record, ElementsWrittenBackFromTheCopyOfAPart) {
+    const struct {
+        std::vector<Event> events;
+        std::vector<float> sorted;
+        int exchanges;
+    } cases[] = {
+        {{{part_event, 0, 2}, {moved_event, 1, 0}, {moved_event, 2, 1}, {moved_event, 0, 2}},
+         {1, 2, 3},
+         3},
+        // The copy is of the part as the exchange before left it.
+        {{{exchanged_event, 0, 1}, {part_event, 1, 2}, {moved_event, 2, 1}, {moved_event, 1, 2}},
+         {1, 2, 3},
+         3},
+    };
+    static Log log;
+    const float values[] = {3, 1, 2};
+    record(selection_sort, values, 3, &log);
+    for (const auto &k : cases) {
+        log.count = (int)k.events.size();
+        for (int e = 0; e < log.count; e++)
+            log.events[e] = k.events[e];
+        State s;
+        replay(&log, log.count, &s);
+        for (int i = 0; i < 3; i++)
+            EXPECT_EQ(value_at(&log, &s, i), k.sorted[i]) << "place " << i;
+        EXPECT_EQ(s.steps.exchanges, k.exchanges);
+    }
+}
+
 TEST(Record, ValuesInTheShortestTextThatReadsBack) {
     const struct {
         float value;
