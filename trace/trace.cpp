@@ -146,7 +146,7 @@ void summary_row(char *text, int size, const Log *log) {
 void print_trace(const float *a, int n) {
     static Log logs[algorithm_count];
     int width = column_width(a, n);
-    bool colour = true;
+    bool colour = colours_wanted();
     printf("\n%s", legend);
     for (int k = 0; k < algorithm_count; k++) {
         record((Algorithm)k, a, n, &logs[k]);
