@@ -50,7 +50,7 @@ void draw(Answer &a) {
     for (int skipped = 0; skipped < skip; skipped++)
         do
             from++;
-        while (from < a.length && utf8_continuation(a.text[from]));
+        while (from < a.length && utf8_continues(a.text[from]));
     fwrite(a.text + from, 1, (size_t)(a.length - from), stdout);
     output_erase_to_end();
     a.shown = a.count - skip;
@@ -61,7 +61,7 @@ void drop_last_character(Answer &a) {
         return;
     do
         a.length--;
-    while (a.length > 0 && utf8_continuation(a.text[a.length]));
+    while (a.length > 0 && utf8_continues(a.text[a.length]));
     a.count--;
 }
 

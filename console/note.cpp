@@ -38,8 +38,8 @@ int wrap(const char *text, int width, const char **starts, int *lengths, int mos
     while (*p != '\0' && count < most) {
         while (*p == ' ')
             p++;
-        const char *end = utf8_cut(p, width); // as much as fits
-        if (*end != '\0' && *end != ' ') {    // back to the last blank, if there is one
+        const char *end = utf8_skip(p, width); // as much as fits
+        if (*end != '\0' && *end != ' ') {     // back to the last blank, if there is one
             const char *blank = end;
             while (blank > p && *blank != ' ')
                 blank--;
@@ -69,9 +69,11 @@ int write_note(int need_cols, int need_rows, bool key_goes_on) {
     count = count <= rows ? count : rows; // below 10 x 3 the last form is cut
     output_plain();
     for (int r = 0; r < count; r++) {
+        char row[sizeof text];
+        snprintf(row, sizeof row, "%.*s", lengths[r], starts[r]);
         fputs(r == 0 ? "\r" : "\r\n", stdout);
-        fwrite(starts[r], 1, (size_t)lengths[r], stdout);
-        if (utf8_columns(starts[r], lengths[r]) < cols)
+        fputs(row, stdout);
+        if (utf8_columns(row) < cols)
             output_erase_to_end();
     }
     return count;

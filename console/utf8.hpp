@@ -1,5 +1,6 @@
 // UTF-8 for the console layer and what draws through it: a character's
-// bytes, and the columns text takes, one a character.
+// bytes and back, the columns text takes (one for each character) and text
+// cut to a number of columns.
 #pragma once
 
 namespace {
@@ -29,27 +30,55 @@ inline int utf8_bytes(long code, char *out) {
     return 4;
 }
 
-inline bool utf8_continuation(char c) { return ((unsigned char)c & 0xC0) == 0x80; }
+// Whether the byte goes on with a character begun before it.
+inline bool utf8_continues(char c) { return ((unsigned char)c & 0xC0) == 0x80; }
 
-// The columns of the first bytes of text (all of it, to its end, for -1).
-inline int utf8_columns(const char *text, int bytes = -1) {
+// The next character of the text; s moves past it. A broken sequence gives
+// U+FFFD for its first byte.
+inline char32_t utf8_next(const char *&s) {
+    unsigned char c = (unsigned char)*s++;
+    if (c < 0x80)
+        return c;
+    int more = c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : c >= 0xC0 ? 1 : 0;
+    if (more == 0) // a byte that goes on with a character
+        return U'\uFFFD';
+    char32_t ch = c & (0x3F >> more);
+    for (int k = 0; k < more; k++) {
+        if (!utf8_continues(*s))
+            return U'\uFFFD';
+        ch = ch << 6 | ((unsigned char)*s++ & 0x3F);
+    }
+    return ch;
+}
+
+// The columns the text takes: one for each character.
+inline int utf8_columns(const char *text) {
     int columns = 0;
-    for (int i = 0; bytes < 0 ? text[i] != '\0' : i < bytes; i++)
-        columns += !utf8_continuation(text[i]);
+    for (const char *c = text; *c != '\0'; c++)
+        columns += !utf8_continues(*c);
     return columns;
 }
 
-// Where text is cut to take at most columns: the byte after the last
-// character that fits.
-inline const char *utf8_cut(const char *text, int columns) {
+// Cuts the text, in place, after the characters that fit in the columns
+// (none when columns is 0 or less); gives the columns it keeps.
+inline int utf8_cut(char *text, int columns) {
+    int kept = 0;
+    for (char *c = text; *c != '\0'; c++)
+        if (!utf8_continues(*c) && ++kept > columns) {
+            *c = '\0';
+            return columns < 0 ? 0 : columns;
+        }
+    return kept;
+}
+
+// Where the text goes on after its first characters (columns of them), or
+// its end when it has fewer.
+inline const char *utf8_skip(const char *text, int columns) {
     const char *p = text;
-    for (int taken = 0; *p != '\0'; taken++) {
-        if (taken == columns)
-            return p;
+    for (int taken = 0; taken < columns && *p != '\0'; taken++)
         do
             p++;
-        while (utf8_continuation(*p));
-    }
+        while (utf8_continues(*p));
     return p;
 }
 

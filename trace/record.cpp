@@ -1,33 +1,41 @@
-// The recording watcher and the replay.
+// The recording watcher, and the one way an event changes the state.
 #include "record.hpp"
+
+#include "description.hpp"
+
+#include <algorithm>
+
+namespace trace {
 
 namespace {
 
 // Logs each step and follows where every value goes, to catch the first
 // exchange that moves a value past an equal one.
-struct Recorder {
+struct Recorder : Watcher {
     Log *log;
-    int order[capacity];
+    State state;
 
     void add(Event_kind kind, int i, int j) {
+        Event e = {kind, (unsigned char)i, (unsigned char)j};
         if (log->count < max_events)
-            log->events[log->count++] = {kind, (unsigned char)i, (unsigned char)j};
+            log->events[log->count++] = e;
+        apply(e, &state);
     }
-    void compared(int i, int j) { add(compared_event, i, j); }
-    void exchanged(int i, int j) {
-        add(exchanged_event, i, j);
+    void compared(int i, int j) override { add(compared_event, i, j); }
+    void exchanged(int i, int j) override {
         if (log->reordered_at < 0)
-            check_order(i < j ? i : j, i < j ? j : i);
-        int t = order[i];
-        order[i] = order[j];
-        order[j] = t;
+            check_order(std::min(i, j), std::max(i, j));
+        add(exchanged_event, i, j);
     }
-    void pass_done() { add(pass_event, 0, 0); }
+    void pass_done() override { add(pass_event, 0, 0); }
+    void moved(int from, int to) override { add(moved_event, from, to); }
+    void part(int lo, int hi) override { add(part_event, lo, hi); }
 
     // The values at lo and hi change places: each passes the values between
     // them, and the two pass each other.
     void check_order(int lo, int hi) {
         const float *v = log->values;
+        const int *order = state.order;
         if (lo == hi)
             return;
         for (int k = lo + 1; k <= hi; k++)
@@ -37,50 +45,44 @@ struct Recorder {
             if (v[order[k]] == v[order[hi]])
                 return note(order[k], order[hi]);
     }
+    // The exchange about to be logged reorders the values given at p and q.
     void note(int p, int q) {
-        log->reordered_at = log->count - 1;
-        log->reordered[0] = p < q ? p : q;
-        log->reordered[1] = p < q ? q : p;
+        log->reordered_at = log->count;
+        log->reordered[0] = std::min(p, q);
+        log->reordered[1] = std::max(p, q);
     }
 };
 
 } // namespace
 
 void record(Algorithm algorithm, const float *a, int n, Log *log) {
-    n = n < 0 ? 0 : n > capacity ? capacity : n;
+    n = std::clamp(n, 0, capacity);
     log->algorithm = algorithm;
     log->n = n;
     log->count = 0;
     log->reordered_at = -1;
     log->reordered[0] = log->reordered[1] = -1;
+    float copy[capacity];
+    for (int i = 0; i < n; i++)
+        log->values[i] = copy[i] = a[i];
     Recorder recorder;
     recorder.log = log;
-    float copy[capacity];
-    for (int i = 0; i < n; i++) {
-        log->values[i] = copy[i] = a[i];
-        recorder.order[i] = i;
-    }
-    run(algorithm, copy, n, recorder);
+    start_state(log, &recorder.state);
+    describe(algorithm).sort(copy, n, recorder);
+    log->totals = recorder.state.steps;
+}
+
+void start_state(const Log *log, State *s) {
+    for (int k = 0; k < log->n; k++)
+        s->order[k] = s->aside[k] = k;
+    s->steps = {0, 0, 0};
 }
 
 void replay(const Log *log, int p, State *s) {
-    p = p < 0 ? 0 : p > log->count ? log->count : p;
-    for (int k = 0; k < log->n; k++)
-        s->order[k] = k;
-    s->steps = {0, 0, 0};
-    for (int e = 0; e < p; e++) {
-        const Event &ev = log->events[e];
-        if (ev.kind == compared_event) {
-            s->steps.comparisons++;
-        } else if (ev.kind == exchanged_event) {
-            s->steps.exchanges++;
-            int t = s->order[ev.i];
-            s->order[ev.i] = s->order[ev.j];
-            s->order[ev.j] = t;
-        } else {
-            s->steps.passes++;
-        }
-    }
+    p = std::clamp(p, 0, log->count);
+    start_state(log, s);
+    for (int e = 0; e < p; e++)
+        apply(log->events[e], s);
 }
 
 bool keeps_order(const Log *log) {
@@ -109,3 +111,5 @@ int repeat_index(const float *a, int n, int p) {
         }
     return repeated ? before : -1;
 }
+
+} // namespace trace

@@ -1,32 +1,48 @@
-// The recording of a sort: one of the four algorithms runs once on a copy of
-// the values with a watcher that logs every comparison, exchange (shift, for
-// the insertion sort) and end of a pass, with the positions involved. What
+// The recording of a sort: an algorithm runs once on a copy of the values
+// with a watcher that logs every comparison, exchange (shift, for the
+// insertion sort) and end of a pass, with the positions involved. What
 // sort_trace prints and what sort_view shows is then read from the log: the
-// state after any number of events is the log replayed up to there.
+// state after any number of events is the log replayed up to there, each
+// event applied in turn by apply.
 #pragma once
 
-#include "algorithms.hpp"
 #include "value_text.hpp"
+
+#include <utility>
+
+namespace trace {
 
 // The arrays hold as many elements as every other array of the system.
 constexpr int capacity = 100;
 
-// The four algorithms, in the order they are shown.
+// The algorithms, in the order they are shown; each has its description
+// (description.hpp).
 enum Algorithm { simple_bubble_sort, bounded_bubble_sort, selection_sort, insertion_sort };
 constexpr int algorithm_count = 4;
 
 struct Steps {
     int passes;
     int comparisons;
-    int exchanges;
+    int exchanges; // and shifts, and elements moved back from an auxiliary array
 };
 
-enum Event_kind : unsigned char { compared_event, exchanged_event, pass_event };
+// What a sort is seen to do, with the positions i and j: compare the
+// elements there; exchange them (for the insertion sort: shift the element
+// at i into j); end a pass; write the element at i of an auxiliary array
+// back into j; start on the part from i to j (a merge, a partition).
+enum Event_kind : unsigned char {
+    compared_event,
+    exchanged_event,
+    pass_event,
+    moved_event,
+    part_event
+};
+constexpr int event_kinds = 5;
 
 // Positions are below capacity, so a byte holds them.
 struct Event {
     Event_kind kind;
-    unsigned char i, j; // the positions compared or exchanged
+    unsigned char i, j;
 };
 
 // The longest log: the simple bubble sort on 100 values in reverse order
@@ -39,6 +55,7 @@ struct Log {
     float values[capacity]; // as given
     int count;              // of events
     Event events[max_events];
+    Steps totals; // after the last event
     // The event that first changed the order of two equal values, and their
     // positions as given (first, second); -1 while it never happened.
     int reordered_at;
@@ -49,13 +66,46 @@ struct Log {
 // algorithm and logs every step.
 void record(Algorithm algorithm, const float *a, int n, Log *log);
 
-// The array after the first p events: order[k] is the position as given of
-// the value now at place k. The insertion sort's key is at the free place.
+// What a sort tells its watcher, as the algorithms of the routines call it.
+struct Watcher {
+    virtual void compared(int i, int j) = 0;
+    virtual void exchanged(int i, int j) = 0;
+    virtual void pass_done() = 0;
+    virtual void moved(int, int) {}
+    virtual void part(int, int) {}
+};
+
+// The array after some events: order[k] is the position as given of the
+// value now at place k (the insertion sort's key is at the free place), and
+// aside[k] the same for the auxiliary array.
 struct State {
     int order[capacity];
+    int aside[capacity];
     Steps steps;
 };
 
+// The values as given, before the first event.
+void start_state(const Log *log, State *s);
+
+// The state after one event more.
+inline void apply(const Event &e, State *s) {
+    if (e.kind == compared_event) {
+        s->steps.comparisons++;
+    } else if (e.kind == exchanged_event) {
+        s->steps.exchanges++;
+        std::swap(s->order[e.i], s->order[e.j]);
+    } else if (e.kind == pass_event) {
+        s->steps.passes++;
+    } else if (e.kind == moved_event) { // written back from the copy the part made
+        s->steps.exchanges++;
+        s->order[e.j] = s->aside[e.i];
+    } else { // part_event: the part copied aside
+        for (int k = e.i; k <= e.j; k++)
+            s->aside[k] = s->order[k];
+    }
+}
+
+// The state after the first p events.
 void replay(const Log *log, int p, State *s);
 
 inline float value_at(const Log *log, const State *s, int k) { return log->values[s->order[k]]; }
@@ -69,24 +119,4 @@ bool has_repeats(const float *a, int n);
 // first, 1 for the second, ...; -1 when no other value equals it.
 int repeat_index(const float *a, int n, int p);
 
-namespace {
-
-// Sorts a with the algorithm, every step seen by watch.
-template <typename T, typename W> void run(Algorithm algorithm, T *a, int n, W &watch) {
-    switch (algorithm) {
-    case simple_bubble_sort:
-        simple_bubble(a, n, watch);
-        break;
-    case bounded_bubble_sort:
-        bounded_bubble(a, n, watch);
-        break;
-    case selection_sort:
-        selection(a, n, watch);
-        break;
-    case insertion_sort:
-        insertion(a, n, watch);
-        break;
-    }
-}
-
-} // namespace
+} // namespace trace

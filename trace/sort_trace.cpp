@@ -1,5 +1,5 @@
 // sort_trace: reads up to 100 reals and shows, pass by pass, how each of the
-// four sorting algorithms orders a copy of them: the array after every pass
+// sorting algorithms orders a copy of them: the array after every pass
 // (for the selection sort after every exchange, for the insertion sort after
 // every key is placed) with that pass's comparisons and exchanges, then the
 // totals; last, a summary of the four on the same data, with whether each
@@ -14,8 +14,8 @@
 
 int main(void) {
     at_program_end();
-    float a[capacity];
-    int n = ask_values(a);
-    print_trace(a, n);
+    float a[trace::capacity];
+    int n = trace::ask_values(a);
+    trace::print_trace(a, n);
     return 0;
 }

@@ -1,28 +1,23 @@
-// The trace of one algorithm, read from its log: a table with the array as
+// The trace of each algorithm, read from its log: a table with the array as
 // it starts, one row per pass and the totals. On a terminal the elements
 // that a pass moved are in colour, through the console layer, which writes
 // plain text otherwise.
 #include "trace.hpp"
 
 #include "console.h"
+#include "description.hpp"
 #include "read_number.hpp"
 
 #include <stdio.h>
+#include <stdlib.h>
+
+#include <algorithm>
+
+namespace trace {
 
 namespace {
 
 constexpr int moved_colour = 12; // light red: readable on dark and light backgrounds
-
-const char *const names[algorithm_count] = {"Bubble sort", "Bubble sort con limite",
-                                            "Sequenziale selettivo", "Insertion sort"};
-
-// What a pass of each algorithm is.
-const char *const passes[algorithm_count] = {
-    "Ogni passo confronta tutte le coppie vicine, dalla fine verso l'inizio.",
-    "Ogni passo si ferma all'ultimo scambio del precedente; senza scambi si finisce.",
-    "Ogni passo porta il minimo che resta al primo posto non ancora ordinato.",
-    "Ogni passo inserisce la chiave che segue tra gli elementi già ordinati.",
-};
 
 const char *const legend =
     "Per ogni algoritmo, una riga per passo: l'array dopo il passo, i confronti e\n"
@@ -32,8 +27,8 @@ const char *const legend =
 // The algorithm's name, what its pass is, and the headings of the columns:
 // the labels ("passo", "inizio", the pass number, "totale"), one column per
 // value, and the two counts, as wide as their headings.
-void print_heading(Algorithm algorithm, int n, int width) {
-    printf("\n%s\n%s\n%-6s", names[algorithm], passes[algorithm], "passo");
+void print_heading(const Description &d, int n, int width) {
+    printf("\n%s\n%s\n%-6s", d.name, d.pass, "passo");
     for (int i = 0; i < n; i++) {
         char heading[16];
         snprintf(heading, sizeof heading, "A[%d]", i + 1);
@@ -59,9 +54,41 @@ void print_values(const Log *log, const State *s, int width, const bool *moved) 
     }
 }
 
+// The row of a pass: its number, the array, what it cost since before.
+void print_pass(const Log *log, const State *s, int width, const bool *moved, Steps before) {
+    printf("%6d", s->steps.passes);
+    print_values(log, s, width, moved);
+    printf(" %6d %6d\n", s->steps.comparisons - before.comparisons,
+           s->steps.exchanges - before.exchanges);
+}
+
+// The places an event writes: both of an exchange, but an element
+// exchanged with itself (the selection sort does so) moves nowhere; the
+// place a moved element is written to.
+void mark_written(const Event &e, bool *written) {
+    if (e.kind == exchanged_event && e.i != e.j)
+        written[e.i] = written[e.j] = true;
+    if (e.kind == moved_event)
+        written[e.j] = true;
+}
+
 } // namespace
 
-const char *algorithm_name(Algorithm algorithm) { return names[algorithm]; }
+const char *const counter_names[3] = {"passi", "confronti", "scambi"};
+
+int counter_value(Steps s, int k) {
+    return k == 0 ? s.passes : k == 1 ? s.comparisons : s.exchanges;
+}
+
+void steps_text(char *text, int size, Steps s) {
+    snprintf(text, (size_t)size, "%s %d  %s %d  %s %d", counter_names[0], s.passes,
+             counter_names[1], s.comparisons, counter_names[2], s.exchanges);
+}
+
+bool colours_wanted() {
+    const char *no_colour = getenv("NO_COLOR");
+    return no_colour == nullptr || no_colour[0] == '\0';
+}
 
 int column_width(const float *a, int n) {
     char text[24];
@@ -74,36 +101,28 @@ int column_width(const float *a, int n) {
     return width;
 }
 
-// Replays the log, printing a row at the end of every pass with the
-// positions the pass wrote in colour. An exchange of an element with itself
-// (the selection sort makes them) counts but moves nothing.
-void trace_sort(const Log *log, int width) {
-    int n = log->n;
-    print_heading(log->algorithm, n, width);
+// Reads the log event by event, printing a row at the end of every pass
+// with the places the pass wrote in colour.
+void print_table(const Log *log, int width, bool colour) {
+    print_heading(describe(log->algorithm), log->n, width);
     State s;
-    replay(log, 0, &s);
+    start_state(log, &s);
     printf("%-6s", "inizio");
     print_values(log, &s, width, nullptr);
     printf("\n");
     Steps before = s.steps;
-    bool moved[capacity] = {};
+    bool written[capacity] = {};
     for (int e = 0; e < log->count; e++) {
         const Event &ev = log->events[e];
-        if (ev.kind == exchanged_event && ev.i != ev.j)
-            moved[ev.i] = moved[ev.j] = true;
+        apply(ev, &s);
+        mark_written(ev, written);
         if (ev.kind != pass_event)
             continue;
-        replay(log, e + 1, &s);
-        printf("%6d", s.steps.passes);
-        print_values(log, &s, width, moved);
-        printf(" %6d %6d\n", s.steps.comparisons - before.comparisons,
-               s.steps.exchanges - before.exchanges);
+        print_pass(log, &s, width, colour ? written : nullptr, before);
         before = s.steps;
-        for (int i = 0; i < n; i++)
-            moved[i] = false;
+        std::fill(written, written + capacity, false);
     }
-    replay(log, log->count, &s);
-    printf("%-6s%*s %6d %6d\n", "totale", n * (width + 1), "", s.steps.comparisons,
+    printf("%-6s%*s %6d %6d\n", "totale", log->n * (width + 1), "", s.steps.comparisons,
            s.steps.exchanges);
 }
 
@@ -114,24 +133,24 @@ const char *stability(const Log *log) {
 }
 
 void summary_heading(char *text, int size) {
-    snprintf(text, (size_t)size, "%-22s%6s%11s%8s  %s", "algoritmo", "passi", "confronti", "scambi",
-             "stabile");
+    snprintf(text, (size_t)size, "%-22s%6s%11s%8s  %s", "algoritmo", counter_names[0],
+             counter_names[1], counter_names[2], "stabile");
 }
 
 void summary_row(char *text, int size, const Log *log) {
-    State s;
-    replay(log, log->count, &s);
-    snprintf(text, (size_t)size, "%-22s%6d%11d%8d  %s", names[log->algorithm], s.steps.passes,
-             s.steps.comparisons, s.steps.exchanges, stability(log));
+    Steps s = log->totals;
+    snprintf(text, (size_t)size, "%-22s%6d%11d%8d  %s", describe(log->algorithm).name, s.passes,
+             s.comparisons, s.exchanges, stability(log));
 }
 
 void print_trace(const float *a, int n) {
     static Log logs[algorithm_count];
     int width = column_width(a, n);
+    bool colour = colours_wanted();
     printf("\n%s", legend);
     for (int k = 0; k < algorithm_count; k++) {
         record((Algorithm)k, a, n, &logs[k]);
-        trace_sort(&logs[k], width);
+        print_table(&logs[k], width, colour);
     }
     char text[128];
     summary_heading(text, sizeof text);
@@ -152,3 +171,5 @@ int ask_values(float *a) {
     read_elements(a, n, "Inserire A[%d]: ");
     return n;
 }
+
+} // namespace trace

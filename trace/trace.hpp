@@ -1,19 +1,30 @@
-// The trace of the four sorting algorithms: each one's log is printed as a
-// table, the array after every pass with what the pass cost, and a summary
-// sets the four side by side.
+// The trace of the sorting algorithms: each one's log is printed as a table,
+// the array after every pass with what the pass cost, and a summary sets
+// them side by side. The counters' words are here, for the view too.
 #pragma once
 
 #include "record.hpp"
 
-const char *algorithm_name(Algorithm algorithm);
+namespace trace {
+
+// The counters as the trace and the view name them: passi, confronti,
+// scambi.
+extern const char *const counter_names[3];
+int counter_value(Steps s, int k);
+
+// "passi 3  confronti 9  scambi 3" (no line end).
+void steps_text(char *text, int size, Steps s);
+
+// Whether colours are wanted: not when NO_COLOR is set to a value.
+bool colours_wanted();
 
 // The width of a column of the trace: the widest value of a as value_text
 // writes it, and at least the width of the heading "A[n]".
 int column_width(const float *a, int n);
 
 // Prints the table of one recorded sort, each value in a column of the
-// given width.
-void trace_sort(const Log *log, int width);
+// given width, the elements each pass moved in colour when colour is set.
+void print_table(const Log *log, int width, bool colour);
 
 // "sì" when the sort kept equal values in the order given, "no" when it did
 // not, "-" when no value repeats.
@@ -23,10 +34,12 @@ const char *stability(const Log *log);
 void summary_heading(char *text, int size);
 void summary_row(char *text, int size, const Log *log);
 
-// All that sort_trace prints after reading the values: the legend, the four
+// All that sort_trace prints after reading the values: the legend, the
 // tables and the summary.
 void print_trace(const float *a, int n);
 
 // Asks how many values there are (1 to capacity) and then each one, with the
 // system's numeric reader; gives the count.
 int ask_values(float *a);
+
+} // namespace trace

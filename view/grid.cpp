@@ -7,28 +7,16 @@
 
 #include <stdio.h>
 
+#include <algorithm>
+
+namespace view {
+
 namespace {
 
-// The next character of UTF-8 text; s moves past it. A broken sequence
-// gives U+FFFD for its first byte.
-char32_t next_char(const char *&s) {
-    unsigned char c = (unsigned char)*s++;
-    if (c < 0x80)
-        return c;
-    int more = c >= 0xf0 ? 3 : c >= 0xe0 ? 2 : c >= 0xc0 ? 1 : -1;
-    char32_t ch = c & (0x3f >> more);
-    for (int k = 0; k < more; k++) {
-        if (((unsigned char)*s & 0xc0) != 0x80)
-            return U'\uFFFD';
-        ch = ch << 6 | ((unsigned char)*s++ & 0x3f);
-    }
-    return more < 0 ? U'\uFFFD' : ch;
-}
-
-// What the console layer was told, and the text gathered for one write of
-// it.
+// The style the console layer writes in, and the text gathered for one
+// write of it.
 struct Pen {
-    Style *told;
+    Style *current;
     char text[512];
     int length = 0;
 
@@ -40,7 +28,7 @@ struct Pen {
         length = 0;
     }
     void set(Style want) {
-        Style &t = *told;
+        Style &t = *current;
         if (want == t)
             return;
         flush();
@@ -68,14 +56,14 @@ struct Pen {
 // costs less than moving the cursor.
 constexpr int gap = 3;
 
-// Told styles persist in the console layer from one frame to the next.
-Style told;
+// The console layer keeps its style from one frame to the next.
+Style console_style;
 
 } // namespace
 
 void clear_grid(Grid *g, int cols, int rows) {
-    g->cols = cols < 0 ? 0 : cols;
-    g->rows = rows < 0 ? 0 : rows;
+    g->cols = std::max(cols, 0);
+    g->rows = std::max(rows, 0);
     g->cells.assign((size_t)g->cols * (size_t)g->rows, Cell{});
 }
 
@@ -92,15 +80,15 @@ Cell get_cell(const Grid *g, int col, int row) {
 
 int put_text(Grid *g, int col, int row, const char *text, Style style) {
     while (*text != '\0') {
-        put_cell(g, col, row, next_char(text), style);
+        put_cell(g, col, row, utf8_next(text), style);
         col++;
     }
     return col;
 }
 
-void show(const Grid *next, Screen *screen) {
+void show_grid(const Grid *next, Screen *screen) {
     Grid &shown = screen->shown;
-    Pen pen{&told, {}, 0};
+    Pen pen{&console_style, {}, 0};
     if (screen->whole || shown.cols != next->cols || shown.rows != next->rows) {
         pen.set({});
         normvideo();
@@ -133,3 +121,5 @@ void show(const Grid *next, Screen *screen) {
     pen.flush();
     console_flush();
 }
+
+} // namespace view

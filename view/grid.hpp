@@ -5,6 +5,8 @@
 
 #include <vector>
 
+namespace view {
+
 // Palette colours as the console layer numbers them; plain is the
 // terminal's own colour.
 constexpr signed char plain = -1;
@@ -47,4 +49,6 @@ struct Screen {
 
 // Draws next: only the cells that differ from what is shown, or every
 // non-blank cell after blanking the window when the screen is whole.
-void show(const Grid *next, Screen *screen);
+void show_grid(const Grid *next, Screen *screen);
+
+} // namespace view

@@ -1,6 +1,4 @@
-// sort_view's options, GNU style through getopt_long, and the generator of
-// numbers: a small linear congruential generator of its own, so that a seed
-// gives the same numbers on every machine.
+// sort_view's options, GNU style through getopt_long.
 #include "options.hpp"
 
 #include "read_number.hpp"
@@ -11,6 +9,8 @@
 #include <string.h>
 #include <time.h>
 #include <unistd.h>
+
+namespace view {
 
 namespace {
 
@@ -111,22 +111,19 @@ const char *shown_option(const char *arg) {
     return text;
 }
 
-unsigned lcg(unsigned *state) {
-    *state = *state * 1664525u + 1013904223u;
-    return *state >> 8;
+// One more value given, or the usage error.
+void add_value(Options *o, const char *text) {
+    if (o->n == trace::capacity)
+        bad_usage("al massimo 100 valori", text);
+    if (!is_real(text, &o->values[o->n]))
+        bad_usage("non è un numero", text);
+    o->n++;
 }
 
-int compare_floats(const void *x, const void *y) {
-    float a = *(const float *)x, b = *(const float *)y;
-    return (a > b) - (a < b);
-}
-
-} // namespace
-
-void read_options(int argc, char **argv, Options *o) {
-    // The values are set apart, in their order, before getopt_long reads the
-    // options: so -1 or -2,5 is a value, not an option.
-    char *rest[256];
+// Sets the values apart, in their order, before getopt_long reads the
+// options: so -1 or -2,5 is a value, not an option. Gives the count of the
+// arguments left in rest (argv[0] first, a null pointer after them).
+int set_values_apart(int argc, char **argv, Options *o, char **rest, int size) {
     int kept = 0;
     rest[kept++] = argv[0];
     bool only_values = false;
@@ -135,51 +132,56 @@ void read_options(int argc, char **argv, Options *o) {
         if (!only_values && strcmp(argv[i], "--") == 0) {
             only_values = true;
         } else if (only_values || is_real(argv[i], &v)) {
-            if (o->n == capacity)
-                bad_usage("al massimo 100 valori", argv[i]);
-            if (!is_real(argv[i], &o->values[o->n]))
-                bad_usage("non è un numero", argv[i]);
-            o->n++;
-        } else if (kept < (int)(sizeof rest / sizeof rest[0]) - 1) {
+            add_value(o, argv[i]);
+        } else if (kept < size - 1) {
             rest[kept++] = argv[i];
-            if (value_follows(argv[i]) && i + 1 < argc && kept < 255)
+            if (value_follows(argv[i]) && i + 1 < argc && kept < size - 1)
                 rest[kept++] = argv[++i];
         } else {
             bad_usage("troppi argomenti", argv[i]);
         }
     }
     rest[kept] = nullptr;
+    return kept;
+}
 
-    bool generated = false, seeded = false; // -n and -s alone generate random numbers
+// What -g, -n and -s say; each of them asks for generated numbers.
+void read_source(int c, Options *o, bool *seeded) {
+    if (c == 'g') {
+        bool known = false;
+        for (const auto &k : kinds)
+            if (strcmp(optarg, k.name) == 0) {
+                o->source = k.source;
+                known = true;
+            }
+        if (!known)
+            bad_usage("tipo sconosciuto (casuali, ordinati, inversi, quasi, ripetuti)", optarg);
+    } else if (c == 'n') {
+        o->count = (int)whole_number(optarg, 1, trace::capacity, "il numero va da 1 a 100");
+    } else {
+        o->seed = (unsigned)whole_number(optarg, 0, 4294967295LL, "seme non valido");
+        *seeded = true;
+    }
+}
+
+// Reads the options, leaving optind at the first argument that is none;
+// gives whether numbers are to be generated.
+bool read_switches(int kept, char **rest, Options *o, bool *seeded) {
+    bool generated = false; // -n and -s alone generate random numbers
     opterr = 0;
     optind = 1;
     int c;
     while ((c = getopt_long(kept, rest, short_options, long_options, nullptr)) != -1) {
         switch (c) {
-        case 'g': {
-            bool known = false;
-            for (const auto &k : kinds)
-                if (strcmp(optarg, k.name) == 0) {
-                    o->source = k.source;
-                    known = true;
-                }
-            if (!known)
-                bad_usage("tipo sconosciuto (casuali, ordinati, inversi, quasi, ripetuti)", optarg);
-            generated = true;
-            break;
-        }
+        case 'g':
         case 'n':
-            generated = true;
-            o->count = (int)whole_number(optarg, 1, capacity, "il numero va da 1 a 100");
-            break;
         case 's':
-            o->seed = (unsigned)whole_number(optarg, 0, 4294967295LL, "seme non valido");
-            seeded = true;
+            read_source(c, o, seeded);
             generated = true;
             break;
         case 'a':
             o->algorithm =
-                (int)whole_number(optarg, 1, algorithm_count, "l'algoritmo va da 1 a 4") - 1;
+                (int)whole_number(optarg, 1, trace::algorithm_count, "l'algoritmo va da 1 a 4") - 1;
             break;
         case 'h':
             fputs(usage, stdout);
@@ -194,13 +196,18 @@ void read_options(int argc, char **argv, Options *o) {
             bad_usage("opzione sconosciuta", shown_option(rest[optind - 1]));
         }
     }
-    for (int i = optind; i < kept; i++) {
-        if (o->n == capacity)
-            bad_usage("al massimo 100 valori", rest[i]);
-        if (!is_real(rest[i], &o->values[o->n]))
-            bad_usage("non è un numero", rest[i]);
-        o->n++;
-    }
+    return generated;
+}
+
+} // namespace
+
+void read_options(int argc, char **argv, Options *o) {
+    char *rest[256];
+    int kept = set_values_apart(argc, argv, o, rest, (int)(sizeof rest / sizeof rest[0]));
+    bool seeded = false;
+    bool generated = read_switches(kept, rest, o, &seeded);
+    for (int i = optind; i < kept; i++)
+        add_value(o, rest[i]);
     if (generated && o->n > 0)
         bad_usage("valori dati insieme a --genera", "--genera");
     if (!generated && o->n > 0)
@@ -211,33 +218,4 @@ void read_options(int argc, char **argv, Options *o) {
         o->source = random_numbers;
 }
 
-unsigned next_seed(unsigned seed) {
-    unsigned s = seed;
-    lcg(&s);
-    return s;
-}
-
-void generate(Source kind, int count, unsigned seed, float *a) {
-    count = count < 0 ? 0 : count > capacity ? capacity : count;
-    unsigned s = seed;
-    int distinct = 3 + count / 25;
-    for (int i = 0; i < count; i++)
-        a[i] = kind == few_distinct_numbers
-                   ? (float)(10 * (1 + (int)(lcg(&s) % (unsigned)distinct)))
-                   : (float)(1 + (int)(lcg(&s) % 99u));
-    if (kind == ordered_numbers || kind == nearly_ordered_numbers || kind == reverse_numbers)
-        qsort(a, (size_t)count, sizeof a[0], compare_floats);
-    if (kind == reverse_numbers)
-        for (int i = 0, j = count - 1; i < j; i++, j--) {
-            float t = a[i];
-            a[i] = a[j];
-            a[j] = t;
-        }
-    if (kind == nearly_ordered_numbers && count > 1)
-        for (int k = 0; k < 1 + count / 10; k++) {
-            int i = (int)(lcg(&s) % (unsigned)(count - 1));
-            float t = a[i];
-            a[i] = a[i + 1];
-            a[i + 1] = t;
-        }
-}
+} // namespace view

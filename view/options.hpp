@@ -1,25 +1,17 @@
-// What sort_view is given on its command line, and the numbers it generates.
+// What sort_view is given on its command line.
 #pragma once
 
+#include "numbers.hpp"
 #include "record.hpp"
 
-// Where the numbers come from, and for generated ones, of what kind.
-enum Source {
-    typed_numbers,
-    given_numbers,
-    random_numbers,
-    ordered_numbers,
-    reverse_numbers,
-    nearly_ordered_numbers,
-    few_distinct_numbers
-};
+namespace view {
 
 struct Options {
     Source source = typed_numbers;
     int count = 10; // of generated numbers
     unsigned seed = 0;
-    int algorithm = 0; // the first one shown, 0 to 3
-    float values[capacity];
+    int algorithm = 0; // the first one shown, from 0
+    float values[trace::capacity];
     int n = 0; // values given
 };
 
@@ -28,8 +20,4 @@ struct Options {
 // usage line on standard error, and ends it with 2.
 void read_options(int argc, char **argv, Options *o);
 
-// count numbers of the kind (a generated source), from seed.
-void generate(Source kind, int count, unsigned seed, float *a);
-
-// Advances a seed as generate does, for the next set of the same kind.
-unsigned next_seed(unsigned seed);
+} // namespace view

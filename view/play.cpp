@@ -1,20 +1,25 @@
 // The key loop. Every turn draws the view as it now is (only the cells that
-// changed reach the terminal, in one write) and sleeps in console_key until
-// a key, a resize or, while playing, the time of the next step. Steps are
-// paced on deadlines from the moment play started, so drawing time never
-// adds up into lateness: when a step is late, the steps due are taken at
-// once and drawn as one frame.
+// changed reach the terminal, in one write), sleeps in console_key until a
+// key, a resize or, while playing, the time of the next step, and acts on
+// the key. Steps are paced on deadlines from the moment play started, so
+// drawing time never adds up into lateness: when a step is late, the steps
+// due are taken at once and drawn as one frame.
 #include "play.hpp"
 
 #include "console.h"
 #include "keys.h"
 #include "read_number.hpp"
+#include "trace.hpp"
 #include "view.hpp"
 
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
 #include <time.h>
+
+#include <algorithm>
+
+namespace view {
 
 namespace {
 
@@ -28,27 +33,11 @@ long long now_ns() {
     return (long long)ts.tv_sec * 1000000000LL + ts.tv_nsec;
 }
 
-Log logs[algorithm_count];
+trace::Log logs[trace::algorithm_count];
 
 void record_all(const float *a, int n) {
-    for (int k = 0; k < algorithm_count; k++)
-        record((Algorithm)k, a, n, &logs[k]);
-}
-
-// The same values in another order, for numbers that were typed or given.
-void shuffle(float *a, int n, unsigned *seed) {
-    for (int i = n - 1; i > 0; i--) {
-        *seed = *seed * 1664525u + 1013904223u;
-        int j = (int)((*seed >> 8) % (unsigned)(i + 1));
-        float t = a[i];
-        a[i] = a[j];
-        a[j] = t;
-    }
-}
-
-bool colours_wanted() {
-    const char *no_colour = getenv("NO_COLOR");
-    return no_colour == nullptr || no_colour[0] == '\0';
+    for (int k = 0; k < trace::algorithm_count; k++)
+        trace::record((trace::Algorithm)k, a, n, &logs[k]);
 }
 
 // The Linux console's fonts and the old terminals have no eighth blocks.
@@ -57,182 +46,226 @@ bool eighths_shown() {
     return term == nullptr || (strncmp(term, "linux", 5) != 0 && strncmp(term, "vt", 2) != 0);
 }
 
-// Where play stands: the time it (re)started and the steps taken since.
-struct Clock {
-    long long start;
-    int taken;
+// All that play keeps: the view, the numbers and where they come from, the
+// screen and the grid drawn into it, the window the size note was written
+// for, and the clock of the steps: the time it (re)started and the steps
+// taken since.
+struct Player {
+    View v;
+    float *a;
+    int n;
+    Options *o;
+    int speed; // of speeds
+    Screen screen;
+    Grid grid;
+    int noted_cols = 0, noted_rows = 0;
+    long long clock_start = 0;
+    int steps_taken = 0;
+    bool over = false;
 };
 
-void restart(Clock *c) { *c = {now_ns(), 0}; }
+long long step_ns(const Player *p) { return 1000000000LL / p->v.speed; }
 
-long long step_ns(const View *v) { return 1000000000LL / v->speed; }
+// The view as it now is, or the note that the window is too small (written
+// once for each size of the window).
+void draw_screen(Player *p) {
+    int cols, rows, need_cols, need_rows;
+    console_window(&cols, &rows);
+    clear_grid(&p->grid, cols, rows);
+    if (draw(&p->v, &p->grid, &need_cols, &need_rows)) {
+        show_grid(&p->grid, &p->screen);
+        p->noted_cols = p->noted_rows = 0;
+    } else if (cols != p->noted_cols || rows != p->noted_rows) {
+        normvideo();
+        clrscr();
+        gotoxy(1, 1);
+        console_size_note(need_cols, need_rows);
+        console_flush();
+        p->screen.whole = true;
+        p->noted_cols = cols;
+        p->noted_rows = rows;
+    }
+}
+
+// Milliseconds until the next step is due; -1 (no limit) while paused.
+int time_to_next_step(const Player *p) {
+    if (!p->v.playing)
+        return -1;
+    long long due = p->clock_start + (long long)(p->steps_taken + 1) * step_ns(p);
+    long long wait = due - now_ns();
+    return wait <= 0 ? 0 : (int)((wait + 999999) / 1000000);
+}
+
+// While playing, the steps that are due; at the last step play stops.
+void take_due_steps(Player *p) {
+    if (!p->v.playing)
+        return;
+    int due = (int)((now_ns() - p->clock_start) / step_ns(p));
+    if (due > p->steps_taken) {
+        go_to(&p->v, current_step(&p->v) + (due - p->steps_taken));
+        p->steps_taken = due;
+    }
+    if (current_step(&p->v) >= last_step(&p->v))
+        p->v.playing = false;
+}
+
+void restart_clock(Player *p) {
+    p->clock_start = now_ns();
+    p->steps_taken = 0;
+}
+
+// The screen the program found comes back, as the terminal had it.
+void leave_screen() {
+    normvideo();
+    console_alternate(0);
+    console_cursor(1);
+}
+
+// What the keys do.
+
+void play_or_pause(Player *p, int) {
+    p->v.playing = !p->v.playing;
+    if (p->v.playing && current_step(&p->v) >= last_step(&p->v))
+        go_to(&p->v, 0);
+}
+
+void step_forward(Player *p, int) { go_to(&p->v, current_step(&p->v) + 1); }
+void step_back(Player *p, int) { go_to(&p->v, current_step(&p->v) - 1); }
+void to_next_pass(Player *p, int) { go_to(&p->v, pass_forward(&p->v)); }
+void to_pass_before(Player *p, int) { go_to(&p->v, pass_back(&p->v)); }
+void to_start(Player *p, int) { go_to(&p->v, 0); }
+void to_end(Player *p, int) { go_to(&p->v, last_step(&p->v)); }
+
+void set_speed(Player *p, int speed) {
+    p->speed = std::clamp(speed, 0, speed_count - 1);
+    p->v.speed = speeds[p->speed];
+}
+
+void faster(Player *p, int) { set_speed(p, p->speed + 1); }
+void slower(Player *p, int) { set_speed(p, p->speed - 1); }
+
+// Alone, the algorithm of the key; in the race, that algorithm joins it or
+// leaves it, unless it would leave it empty.
+void choose_algorithm(Player *p, int key) {
+    View &v = p->v;
+    int chosen = key - '1';
+    if (!v.race) {
+        v.algorithm = (trace::Algorithm)chosen;
+        go_to(&v, 0);
+        return;
+    }
+    bool others = false;
+    for (int k = 0; k < trace::algorithm_count; k++)
+        others = others || (v.racing[k] && k != chosen);
+    if (others || !v.racing[chosen])
+        v.racing[chosen] = !v.racing[chosen];
+    go_to(&v, v.tick);
+}
+
+void race_or_alone(Player *p, int) {
+    p->v.race = !p->v.race;
+    go_to(&p->v, 0);
+}
+
+void code_or_bars(Player *p, int) { p->v.code = !p->v.code; }
+void help_or_view(Player *p, int) { p->v.help = !p->v.help; }
+
+void new_values(Player *p, int) {
+    renew(p->o->source, p->a, p->n, &p->o->seed);
+    record_all(p->a, p->n);
+    p->v.pos = p->v.tick = 0;
+}
+
+// The next frame is drawn whole.
+void redraw(Player *p, int) {
+    p->screen.whole = true;
+    p->noted_cols = p->noted_rows = 0;
+}
+
+void quit(Player *p, int) {
+    leave_screen();
+    console_flush();
+    p->over = true;
+}
+
+// As at an answer: the end of the input ends the program.
+void end_input(Player *, int) {
+    leave_screen();
+    end_of_input();
+}
+
+struct Key_action {
+    int key;
+    void (*act)(Player *p, int key);
+    bool restarts_clock; // steps are counted again from now
+    int through = 0;     // the last key of a range of keys that act alike
+};
+
+const Key_action key_actions[] = {
+    {' ', play_or_pause, true},
+    {CK_RIGHT, step_forward, true},
+    {'n', step_forward, true},
+    {CK_LEFT, step_back, true},
+    {'p', step_back, true},
+    {CK_PGDN, to_next_pass, true},
+    {CK_PGUP, to_pass_before, true},
+    {CK_HOME, to_start, true},
+    {CK_END, to_end, true},
+    {'+', faster, true},
+    {'=', faster, true},
+    {'-', slower, true},
+    {'1', choose_algorithm, true, '0' + trace::algorithm_count},
+    {'a', race_or_alone, true},
+    {'c', code_or_bars, false},
+    {'?', help_or_view, false},
+    {'r', new_values, true},
+    {CK_RESIZE, redraw, false},
+    {key_ctrl_l, redraw, false},
+    {'q', quit, false},
+    {key_esc, quit, false},
+    {EOF, end_input, false},
+    {key_ctrl_d, end_input, false},
+};
+
+// Any other key, and no key (CK_NONE), does nothing.
+void act_on_key(Player *p, int key) {
+    for (const Key_action &k : key_actions)
+        if (key == k.key || (k.through != 0 && key >= k.key && key <= k.through)) {
+            k.act(p, key);
+            if (k.restarts_clock)
+                restart_clock(p);
+            return;
+        }
+}
+
+void start_playing(Player *p, float *a, int n, Options *o) {
+    record_all(a, n);
+    p->v.logs = logs;
+    p->v.algorithm = (trace::Algorithm)o->algorithm;
+    std::fill_n(p->v.racing, trace::algorithm_count, true);
+    p->v.colour = trace::colours_wanted();
+    p->v.eighths = eighths_shown();
+    set_speed(p, first_speed);
+    p->a = a;
+    p->n = n;
+    p->o = o;
+    restart_clock(p);
+}
 
 } // namespace
 
 int play(float *a, int n, Options *o) {
-    record_all(a, n);
-    int speed = first_speed;
-    View v = {logs,
-              (Algorithm)o->algorithm,
-              false,
-              {true, true, true, true},
-              0,
-              0,
-              false,
-              speeds[speed],
-              false,
-              false,
-              colours_wanted(),
-              eighths_shown()};
-    Screen screen;
-    Grid grid;
-    Clock clock;
-    restart(&clock);
-    int noted_cols = 0, noted_rows = 0; // the window the size note was written for
+    Player p;
+    start_playing(&p, a, n, o);
     // The screen found is left as it was: the view has one of its own.
     console_alternate(1);
     console_cursor(0);
-    for (;;) {
-        v.speed = speeds[speed];
-        int cols, rows, need_cols, need_rows;
-        console_window(&cols, &rows);
-        clear_grid(&grid, cols, rows);
-        if (draw(&v, &grid, &need_cols, &need_rows)) {
-            show(&grid, &screen);
-            noted_cols = noted_rows = 0;
-        } else if (cols != noted_cols || rows != noted_rows) {
-            normvideo();
-            clrscr();
-            gotoxy(1, 1);
-            console_size_note(need_cols, need_rows);
-            console_flush();
-            screen.whole = true;
-            noted_cols = cols;
-            noted_rows = rows;
-        }
-
-        int timeout = -1;
-        if (v.playing) {
-            long long due = clock.start + (long long)(clock.taken + 1) * step_ns(&v);
-            long long wait = due - now_ns();
-            timeout = wait <= 0 ? 0 : (int)((wait + 999999) / 1000000);
-        }
-        int key = console_key(timeout);
-        int last = last_step(&v);
-        switch (key) {
-        case CK_NONE:
-            break;
-        case EOF:
-        case key_ctrl_d: // the end of the input, as at an answer
-            normvideo();
-            console_alternate(0);
-            console_cursor(1);
-            end_of_input();
-        case 'q':
-        case key_esc:
-            normvideo();
-            console_alternate(0);
-            console_cursor(1);
-            console_flush();
-            return 0;
-        case CK_RESIZE:
-        case key_ctrl_l:
-            screen.whole = true;
-            noted_cols = noted_rows = 0;
-            break;
-        case ' ':
-            v.playing = !v.playing;
-            if (v.playing && step(&v) >= last)
-                go_to(&v, 0);
-            restart(&clock);
-            break;
-        case CK_RIGHT:
-        case 'n':
-            go_to(&v, step(&v) + 1);
-            restart(&clock);
-            break;
-        case CK_LEFT:
-        case 'p':
-            go_to(&v, step(&v) - 1);
-            restart(&clock);
-            break;
-        case CK_PGDN:
-            go_to(&v, pass_forward(&v));
-            restart(&clock);
-            break;
-        case CK_PGUP:
-            go_to(&v, pass_back(&v));
-            restart(&clock);
-            break;
-        case CK_HOME:
-            go_to(&v, 0);
-            restart(&clock);
-            break;
-        case CK_END:
-            go_to(&v, last);
-            restart(&clock);
-            break;
-        case '+':
-        case '=':
-            speed = speed + 1 < speed_count ? speed + 1 : speed;
-            restart(&clock);
-            break;
-        case '-':
-            speed = speed > 0 ? speed - 1 : 0;
-            restart(&clock);
-            break;
-        case '1':
-        case '2':
-        case '3':
-        case '4':
-            if (v.race) {
-                bool others = false;
-                for (int k = 0; k < algorithm_count; k++)
-                    others = others || (v.racing[k] && k != key - '1');
-                if (others || !v.racing[key - '1'])
-                    v.racing[key - '1'] = !v.racing[key - '1'];
-                go_to(&v, v.tick);
-            } else {
-                v.algorithm = (Algorithm)(key - '1');
-                go_to(&v, 0);
-            }
-            restart(&clock);
-            break;
-        case 'a':
-            v.race = !v.race;
-            go_to(&v, 0);
-            restart(&clock);
-            break;
-        case 'c':
-            v.code = !v.code;
-            break;
-        case '?':
-            v.help = !v.help;
-            break;
-        case 'r':
-            if (o->source == typed_numbers || o->source == given_numbers) {
-                shuffle(a, n, &o->seed);
-            } else {
-                o->seed = next_seed(o->seed);
-                generate(o->source, n, o->seed, a);
-            }
-            record_all(a, n);
-            v.pos = v.tick = 0;
-            restart(&clock);
-            break;
-        default:
-            break;
-        }
-        // While playing, the steps that are due.
-        if (v.playing) {
-            long long elapsed = now_ns() - clock.start;
-            int due = (int)(elapsed / step_ns(&v));
-            if (due > clock.taken) {
-                go_to(&v, step(&v) + (due - clock.taken));
-                clock.taken = due;
-            }
-            if (step(&v) >= last_step(&v))
-                v.playing = false;
-        }
+    while (!p.over) {
+        draw_screen(&p);
+        act_on_key(&p, console_key(time_to_next_step(&p)));
+        take_due_steps(&p);
     }
+    return 0;
 }
+
+} // namespace view

@@ -1,5 +1,5 @@
-// sort_view: the four sorting algorithms at work on up to 100 numbers, one
-// bar per value, step by step, forward and back, alone or racing each other.
+// sort_view: the sorting algorithms at work on up to 100 numbers, one bar
+// per value, step by step, forward and back, alone or racing each other.
 // The numbers are typed as sort_trace asks for them, given as arguments, or
 // generated. When standard input or output is not a terminal, or the
 // terminal cannot place the cursor, it prints what sort_trace prints.
@@ -22,24 +22,24 @@ bool on_a_terminal() { return isatty(STDIN_FILENO) && console_positions(); }
 
 int main(int argc, char **argv) {
     at_program_end();
-    Options o;
-    read_options(argc, argv, &o);
-    float a[capacity];
+    view::Options o;
+    view::read_options(argc, argv, &o);
+    float a[trace::capacity];
     int n = 0;
-    if (o.source == typed_numbers) {
-        n = ask_values(a);
+    if (o.source == view::typed_numbers) {
+        n = trace::ask_values(a);
         flush_input(); // what was typed beyond the values is no key of the view
-    } else if (o.source == given_numbers) {
+    } else if (o.source == view::given_numbers) {
         n = o.n;
         for (int i = 0; i < n; i++)
             a[i] = o.values[i];
     } else {
         n = o.count;
-        generate(o.source, n, o.seed, a);
+        view::generate(o.source, n, o.seed, a);
     }
     if (!on_a_terminal()) {
-        print_trace(a, n);
+        trace::print_trace(a, n);
         return 0;
     }
-    return play(a, n, &o);
+    return view::play(a, n, &o);
 }

@@ -1,34 +1,34 @@
 // Positions in the logs: the race's clock, and the jumps by passes.
 #include "view.hpp"
 
+#include <algorithm>
+
+namespace view {
+
+using trace::Log;
+
 int race_position(const Log *log, int tick) {
     int seen = 0;
     for (int e = 0; e < log->count; e++)
-        if (log->events[e].kind == compared_event && seen++ == tick)
+        if (log->events[e].kind == trace::compared_event && seen++ == tick)
             return e;
     return log->count;
 }
 
 int race_end(const View *v) {
     int end = 0;
-    for (int k = 0; k < algorithm_count; k++) {
-        if (!v->racing[k])
-            continue;
-        State s;
-        replay(&v->logs[k], v->logs[k].count, &s);
-        if (s.steps.comparisons > end)
-            end = s.steps.comparisons;
-    }
+    for (int k = 0; k < trace::algorithm_count; k++)
+        if (v->racing[k])
+            end = std::max(end, v->logs[k].totals.comparisons);
     return end + 1;
 }
 
-int step(const View *v) { return v->race ? v->tick : v->pos; }
+int current_step(const View *v) { return v->race ? v->tick : v->pos; }
 
 int last_step(const View *v) { return v->race ? race_end(v) : v->logs[v->algorithm].count; }
 
 void go_to(View *v, int to) {
-    int last = last_step(v);
-    to = to < 0 ? 0 : to > last ? last : to;
+    to = std::clamp(to, 0, last_step(v));
     if (v->race)
         v->tick = to;
     else
@@ -41,18 +41,18 @@ namespace {
 // current step shows; none gives the last step or 0. In the race a pass ends
 // at the tick of the comparisons made before it, for each algorithm racing.
 int pass_step(const View *v, bool forward) {
-    int now = step(v);
+    int now = current_step(v);
     int best = forward ? last_step(v) : 0;
-    for (int k = 0; k < algorithm_count; k++) {
+    for (int k = 0; k < trace::algorithm_count; k++) {
         if (v->race ? !v->racing[k] : k != v->algorithm)
             continue;
         const Log *log = &v->logs[k];
         int compares = 0;
         for (int e = 0; e < log->count; e++) {
-            const Event &ev = log->events[e];
-            if (ev.kind == compared_event)
+            const trace::Event &ev = log->events[e];
+            if (ev.kind == trace::compared_event)
                 compares++;
-            if (ev.kind != pass_event)
+            if (ev.kind != trace::pass_event)
                 continue;
             int at = v->race ? compares : e + 1;
             if (forward && at > now && at < best)
@@ -68,3 +68,5 @@ int pass_step(const View *v, bool forward) {
 
 int pass_forward(const View *v) { return pass_step(v, true); }
 int pass_back(const View *v) { return pass_step(v, false); }
+
+} // namespace view

@@ -1,7 +1,7 @@
 // sort_trace run as built: its counts against counts worked out by hand and
 // against the algorithms' own counters, its trace byte for byte, the order of
-// equal values, the colours of moved elements on a terminal, bad input and
-// the end of input.
+// equal values, the colours of moved elements on a terminal (none with
+// NO_COLOR set), bad input and the end of input.
 #include "algorithms.hpp"
 #include "piped.hpp"
 #include "screen.hpp"
@@ -211,33 +211,41 @@ TEST(SortTrace, BadTokensAskAgainAndEndOfInputStops) {
     }
 }
 
-TEST(SortTrace, MovedElementsInColourOnATerminal) {
-    harness::Terminal t(program, {}, 80, 100);
-    ASSERT_TRUE(t.wait_screen_contains("Quanti valori vuoi ordinare?"));
-    t.type("3\n1 3 2\n");
-    ASSERT_TRUE(t.wait_exit());
-    EXPECT_EQ(t.exit_status(), 0);
-    EXPECT_TRUE(harness::same_modes(t.initial_modes(), t.modes()));
-    const int red = 9, own = -1; // palette 12 on the terminal; its own colour
-    const struct {
-        const char *row; // the first row with this text
-        int fg[5];       // columns 11, 15, 16, 21, 28: A[1], a blank, A[2], A[3], confronti
-    } rows[] = {
-        // Bubble sort, pass 1: 3 and 2 exchanged, 1 left.
-        {"     1    1    2    3      2      1", {own, own, red, red, own}},
-        // Selection, pass 1: 1 exchanged with itself.
-        {"     1    1    3    2      2      1", {own, own, own, own, own}},
-        // Insertion, pass 2: 3 shifted, 2 placed.
-        {"     2    1    2    3      2      1", {own, own, red, red, own}},
-    };
-    const int columns[5] = {11, 15, 16, 21, 28};
-    for (const auto &k : rows) {
-        int row = 1;
-        while (row <= t.rows() && t.row_text(row) != k.row)
-            row++;
-        ASSERT_LE(row, t.rows()) << k.row;
-        for (int i = 0; i < 5; i++)
-            EXPECT_EQ(t.cell(columns[i], row).fg, k.fg[i]) << k.row << ", column " << columns[i];
+TEST(SortTrace, MovedElementsInColourOnATerminalUnlessNoColor) {
+    for (bool colour : {true, false}) {
+        SCOPED_TRACE(colour ? "colours" : "NO_COLOR");
+        harness::Terminal t(program, {}, 80, 100, "xterm-256color",
+                            {colour ? "NO_COLOR=" : "NO_COLOR=1"});
+        ASSERT_TRUE(t.wait_screen_contains("Quanti valori vuoi ordinare?"));
+        t.type("3\n1 3 2\n");
+        ASSERT_TRUE(t.wait_exit());
+        EXPECT_EQ(t.exit_status(), 0);
+        EXPECT_TRUE(harness::same_modes(t.initial_modes(), t.modes()));
+        const int red = colour ? 9 : -1, own = -1; // palette 12 on the terminal; its own colour
+        const struct {
+            const char *row; // the first row with this text
+            int fg[5];       // columns 11, 15, 16, 21, 28: A[1], a blank, A[2], A[3], confronti
+        } rows[] = {
+            // Bubble sort, pass 1: 3 and 2 exchanged, 1 left.
+            {"     1    1    2    3      2      1", {own, own, red, red, own}},
+            // Selection, pass 1: 1 exchanged with itself.
+            {"     1    1    3    2      2      1", {own, own, own, own, own}},
+            // Insertion, pass 2: 3 shifted, 2 placed.
+            {"     2    1    2    3      2      1", {own, own, red, red, own}},
+        };
+        const int columns[5] = {11, 15, 16, 21, 28};
+        for (const auto &k : rows) {
+            int row = 1;
+            while (row <= t.rows() && t.row_text(row) != k.row)
+                row++;
+            ASSERT_LE(row, t.rows()) << k.row;
+            for (int i = 0; i < 5; i++)
+                EXPECT_EQ(t.cell(columns[i], row).fg, k.fg[i])
+                    << k.row << ", column " << columns[i];
+        }
+        if (!colour) { // nothing but the text, as on a pipe
+            EXPECT_EQ(t.output().find('\x1b'), std::string::npos);
+        }
     }
 }
 

@@ -2,7 +2,7 @@
 // it gives the array the algorithm had there, and the counts of an
 // independent counter; the first exchange that reorders equal values is
 // caught; values are written so that different ones never read the same.
-#include "record.hpp"
+#include "description.hpp"
 
 #include <gtest/gtest.h>
 
@@ -15,17 +15,21 @@
 
 namespace {
 
+using namespace trace;
+
 // Runs the algorithm again on the values and, after every step, sets the
 // array against the log replayed up to that step. The insertion sort keeps
 // its key apart: the log shows it in the free place, where the array still
 // holds the shifted element.
-struct Checker {
+struct Checker : Watcher {
     const Log *log;
     const float *a;
     int events = 0;
     Steps steps = {0, 0, 0};
     int hole = -1;
     float key = 0;
+
+    Checker(const Log *recorded, const float *array) : log(recorded), a(array) {}
 
     void check() {
         State s;
@@ -37,7 +41,7 @@ struct Checker {
             EXPECT_EQ(value_at(log, &s, k), k == hole ? key : a[k])
                 << "place " << k << " after event " << events;
     }
-    void compared(int, int) {
+    void compared(int, int) override {
         if (log->algorithm == insertion_sort && hole < 0) { // a new key is taken
             hole = steps.passes + 1;
             key = a[hole];
@@ -45,13 +49,13 @@ struct Checker {
         steps.comparisons++;
         check();
     }
-    void exchanged(int i, int) {
+    void exchanged(int i, int) override {
         steps.exchanges++;
         if (log->algorithm == insertion_sort)
             hole = i;
         check();
     }
-    void pass_done() {
+    void pass_done() override {
         steps.passes++;
         hole = -1;
         check();
@@ -81,7 +85,7 @@ TEST(Record, ReplayGivesTheArrayAfterEveryEventAndTheCounts) {
             int n = (int)a.size();
             record((Algorithm)k, a.data(), n, &log);
             Checker checker{&log, a.data()};
-            run((Algorithm)k, a.data(), n, checker);
+            describe((Algorithm)k).sort(a.data(), n, checker);
             EXPECT_EQ(checker.events, log.count);
             for (int i = 1; i < n; i++)
                 EXPECT_LE(a[i - 1], a[i]);
@@ -113,6 +117,37 @@ TEST(Record, TheFirstExchangeThatReordersEqualValues) {
         EXPECT_EQ(log.reordered[0], k.first);
         EXPECT_EQ(log.reordered[1], k.second);
         EXPECT_EQ(keeps_order(&log), k.keeps);
+    }
+}
+
+// A merge copies its part aside and writes each element back from the
+// copy: the state follows the copy, and each element written back counts.
+TEST(Record, ElementsWrittenBackFromTheCopyOfAPart) {
+    const struct {
+        std::vector<Event> events;
+        std::vector<float> sorted;
+        int exchanges;
+    } cases[] = {
+        {{{part_event, 0, 2}, {moved_event, 1, 0}, {moved_event, 2, 1}, {moved_event, 0, 2}},
+         {1, 2, 3},
+         3},
+        // The copy is of the part as the exchange before left it.
+        {{{exchanged_event, 0, 1}, {part_event, 1, 2}, {moved_event, 2, 1}, {moved_event, 1, 2}},
+         {1, 2, 3},
+         3},
+    };
+    static Log log;
+    const float values[] = {3, 1, 2};
+    record(selection_sort, values, 3, &log);
+    for (const auto &k : cases) {
+        log.count = (int)k.events.size();
+        for (int e = 0; e < log.count; e++)
+            log.events[e] = k.events[e];
+        State s;
+        replay(&log, log.count, &s);
+        for (int i = 0; i < 3; i++)
+            EXPECT_EQ(value_at(&log, &s, i), k.sorted[i]) << "place " << i;
+        EXPECT_EQ(s.steps.exchanges, k.exchanges);
     }
 }
 

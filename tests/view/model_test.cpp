@@ -1,0 +1,143 @@
+// The view in-process: the model of a position (the variables each
+// algorithm shows, the part in place, the line of code) against positions
+// worked out by hand, and the layout drawn into a grid: what a window too
+// small needs, the names of the variables under the bars, the race's
+// counters in a table when its panes have no room for them.
+#include "model.hpp"
+#include "view.hpp"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace trace;
+
+// The logs of the four algorithms on the values.
+std::vector<Log> &logs_of(const std::vector<float> &values) {
+    static std::vector<Log> logs(algorithm_count);
+    for (int k = 0; k < algorithm_count; k++)
+        record((Algorithm)k, values.data(), (int)values.size(), &logs[k]);
+    return logs;
+}
+
+std::string placed_places(const view::Model &m, int n) {
+    std::string s;
+    for (int k = 0; k < n; k++)
+        s += m.placed[k] ? 'x' : '.';
+    return s;
+}
+
+TEST(Model, VariablesPlacesInPlaceAndLineWorkedOutByHand) {
+    // 3 1 2. Insertion: C01 X01 P C12 X12 C01 P; selection: C10 C21 X01 P
+    // C21 X12 P; bounded bubble: C12 C01 X01 P C12 X12 P P.
+    const struct {
+        Algorithm algorithm;
+        int p;
+        std::vector<int> values, at;
+        const char *placed;
+        int line;
+    } cases[] = {
+        {insertion_sort, 0, {1, -1, 1}, {1, -1, 1}, "...", -1},
+        {insertion_sort, 1, {1, 0, 1}, {1, 0, 1}, "x..", 2},
+        {insertion_sort, 2, {1, -1, 0}, {1, -1, 0}, ".x.", 3}, // the key aside at 0
+        {insertion_sort, 3, {1, -1, 0}, {1, -1, 0}, "xx.", 4},
+        {insertion_sort, 5, {2, 0, 1}, {2, 0, 1}, "x.x", 3},
+        {insertion_sort, 7, {2, 0, 1}, {2, 0, 1}, "xxx", -1},
+        {selection_sort, 2, {0, 2, 1}, {0, 2, 1}, "...", 3},
+        {selection_sort, 5, {1, 2, 2}, {1, 2, 2}, "x..", 3},
+        // The end of the first pass: i where it stopped, hidden at place 0.
+        {bounded_bubble_sort, 4, {1, 1, 0}, {1, -1, -1}, "x..", 7},
+        {bounded_bubble_sort, 6, {1, 2, 2}, {1, -1, 2}, "x..", 5},
+        {bounded_bubble_sort, 7, {2, 2, 1}, {2, -1, 1}, "xx.", 7},
+        {simple_bubble_sort, 5, {1, 2}, {-1, 2}, "x..", 2},
+    };
+    std::vector<Log> &logs = logs_of({3, 1, 2});
+    for (const auto &k : cases) {
+        SCOPED_TRACE("algorithm " + std::to_string(k.algorithm) + " at " + std::to_string(k.p));
+        view::Model m;
+        view::model_at(&logs[k.algorithm], k.p, k.p - 1, &m);
+        for (size_t q = 0; q < k.values.size(); q++) {
+            EXPECT_EQ(m.variables.value[q], k.values[q]) << "variable " << q;
+            EXPECT_EQ(m.variables.at[q], k.at[q]) << "variable " << q;
+        }
+        EXPECT_EQ(placed_places(m, 3), k.placed);
+        EXPECT_EQ(m.line, k.line);
+    }
+}
+
+std::string row_text(const view::Grid &g, int row) {
+    std::string s;
+    for (int col = 1; col <= g.cols; col++) {
+        char32_t ch = view::get_cell(&g, col, row).ch;
+        s += ch < 0x80 ? (char)ch : '#';
+    }
+    return s.substr(0, s.find_last_not_of(' ') + 1);
+}
+
+TEST(Layout, WhatAWindowTooSmallNeeds) {
+    const struct {
+        int n;
+        bool race;
+        int cols, rows;
+        bool drawn;
+        int need_cols, need_rows;
+    } cases[] = {
+        {3, false, 40, 12, true, 0, 0},
+        {3, false, 39, 12, false, 40, 12},
+        {3, false, 40, 11, false, 40, 12},
+        {60, false, 60, 8, false, 60, 12},
+        {60, false, 59, 24, false, 60, 12},
+        {3, true, 40, 12, true, 0, 0},
+        // Four panes of 30 values: two a row, close, the counters in a table.
+        {30, true, 60, 12, false, 61, 12},
+        {30, true, 61, 12, true, 0, 0},
+    };
+    for (const auto &k : cases) {
+        SCOPED_TRACE(std::to_string(k.n) + " values in " + std::to_string(k.cols) + "x" +
+                     std::to_string(k.rows) + (k.race ? ", race" : ""));
+        std::vector<float> values(k.n);
+        for (int i = 0; i < k.n; i++)
+            values[i] = (float)(k.n - i);
+        view::View v;
+        v.logs = logs_of(values).data();
+        v.race = k.race;
+        std::fill_n(v.racing, algorithm_count, true);
+        view::Grid g;
+        view::clear_grid(&g, k.cols, k.rows);
+        int need_cols = 0, need_rows = 0;
+        EXPECT_EQ(view::draw(&v, &g, &need_cols, &need_rows), k.drawn);
+        if (!k.drawn) {
+            EXPECT_EQ(need_cols, k.need_cols);
+            EXPECT_EQ(need_rows, k.need_rows);
+        }
+    }
+}
+
+TEST(Layout, NamesUnderTheBarsAndTheRaceTable) {
+    view::View v;
+    v.logs = logs_of({3, 1, 2}).data();
+    std::fill_n(v.racing, algorithm_count, true);
+    view::Grid g;
+    int need_cols, need_rows;
+    // Insertion at its fifth event in 80 x 24: slots of 15 columns from
+    // column 1 (the bars beside the pseudocode take 45), each name centred
+    // on its slot's column 8, on row 21.
+    v.algorithm = insertion_sort;
+    v.pos = 5;
+    view::clear_grid(&g, 80, 24);
+    ASSERT_TRUE(view::draw(&v, &g, &need_cols, &need_rows));
+    EXPECT_EQ(row_text(g, 21).substr(0, 45), "       j            chiave           i       ");
+    EXPECT_EQ(row_text(g, 22), " passi 1  confronti 2  scambi 2");
+    // The race at 40 x 12 after two comparisons: the counters under the panes.
+    v.race = true;
+    v.tick = 2;
+    view::clear_grid(&g, 40, 12);
+    ASSERT_TRUE(view::draw(&v, &g, &need_cols, &need_rows));
+    EXPECT_EQ(row_text(g, 8), "1 passi 1  confronti 2  scambi 1");
+    EXPECT_EQ(row_text(g, 11), "4 passi 1  confronti 2  scambi 2");
+}
+
+} // namespace

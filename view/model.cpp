@@ -1,0 +1,53 @@
+// The model of a position: the log read event by event, as its algorithm's
+// description says, up to the position.
+#include "model.hpp"
+
+#include <algorithm>
+
+namespace view {
+
+namespace {
+
+using trace::Event;
+using trace::Log;
+
+// What the event did, on the places it touched: compared, exchanged or
+// written; and at the exchange that first changes the order of two equal
+// values, those two, wherever they now are.
+void mark_event(const Log *log, int e, Model *m) {
+    const Event &ev = log->events[e];
+    if (ev.kind == trace::compared_event)
+        m->compared[ev.i] = m->compared[ev.j] = true;
+    if (ev.kind == trace::exchanged_event)
+        m->moved[ev.i] = m->moved[ev.j] = true;
+    if (ev.kind == trace::moved_event)
+        m->moved[ev.j] = true;
+    if (e != log->reordered_at)
+        return;
+    for (int k = 0; k < log->n; k++) {
+        int given = m->state.order[k];
+        m->flagged[k] = given == log->reordered[0] || given == log->reordered[1];
+    }
+}
+
+} // namespace
+
+void model_at(const Log *log, int p, int from, Model *m) {
+    p = std::clamp(p, 0, log->count);
+    from = std::clamp(from, 0, p);
+    for (int k = 0; k < log->n; k++)
+        m->compared[k] = m->moved[k] = m->flagged[k] = false;
+    trace::read_log(log, 0, from, m);
+    for (int e = from; e < p; e++) {
+        trace::read_log(log, e, e + 1, m);
+        mark_event(log, e, m);
+    }
+    m->done = p == log->count;
+    m->last = p - 1;
+    m->line = p > 0 && !m->done ? m->variables.line : -1;
+    const trace::Variables &v = m->variables;
+    for (int k = 0; k < log->n; k++)
+        m->placed[k] = m->done || (k >= v.placed_from && k < v.placed_to && k != v.aside);
+}
+
+} // namespace view
