@@ -6,6 +6,8 @@
 // scroll the rows up.
 #include "model.h"
 
+#include "utf8.hpp"
+
 #include <string.h>
 
 #include <algorithm>
@@ -104,7 +106,7 @@ void control(unsigned char c) {
 
 // The bytes of one character, gathered; the character once whole.
 void utf8_byte(unsigned char b) {
-    if ((b & 0xC0) != 0x80 || m.utf8_length == 0) { // a new character
+    if (!utf8_continues((char)b) || m.utf8_length == 0) { // a new character
         m.utf8_length = 0;
         if (b < 0x80) {
             put(b);

@@ -37,9 +37,6 @@ Output &o = con.output;
 // colours are 8 more on both.
 constexpr short terminal_colour[16] = {0, 4, 2, 6, 1, 5, 3, 7, 8, 12, 10, 14, 9, 13, 11, 15};
 
-// Large enough for a whole screen of a large window in one write.
-char stream_buffer[256 * 1024];
-
 const char *cap(const char *name) {
     const char *s = tigetstr(name);
     return s == (char *)-1 ? nullptr : s;
@@ -197,11 +194,11 @@ void take_stdout() {
     cookie_io_functions_t io = {nullptr, write_stream, nullptr, nullptr};
     FILE *stream = isatty(STDOUT_FILENO) ? fopencookie(nullptr, "w", io) : nullptr;
     if (stream == nullptr) {
-        setvbuf(stdout, stream_buffer, _IOFBF, sizeof stream_buffer);
+        setvbuf(stdout, o.stream_buffer, _IOFBF, sizeof o.stream_buffer);
         return;
     }
     fflush(stdout);
-    setvbuf(stream, stream_buffer, _IOFBF, sizeof stream_buffer);
+    setvbuf(stream, o.stream_buffer, _IOFBF, sizeof o.stream_buffer);
     o.terminal_stream = stdout;
     stdout = stream;
     int cols, rows;
@@ -314,9 +311,7 @@ void output_alternate(bool on) {
 }
 
 bool output_ask_position(int *col, int *row) {
-    static bool answers = true; // the terminal answered the first request
-    static bool asked = false;
-    if (!o.capable || o.caps.u7 == nullptr || !answers)
+    if (!o.capable || o.caps.u7 == nullptr || o.position_unanswered)
         return false;
     // Ctrl-Z waits for the answer: given to the shell's modes, it would reach
     // the shell as a line typed there.
@@ -330,9 +325,9 @@ bool output_ask_position(int *col, int *row) {
     sigprocmask(SIG_SETMASK, &old, nullptr);
     // A terminal that let the first request go unanswered is not asked
     // again; one whose answer was behind too much typed ahead is.
-    if (!asked && got == 0)
-        answers = false;
-    asked = asked || got >= 0;
+    if (!o.position_asked && got == 0)
+        o.position_unanswered = true;
+    o.position_asked = o.position_asked || got >= 0;
     if (got == 1)
         model_move(*col, *row);
     return got == 1;

@@ -39,8 +39,12 @@ struct Output {
     // sequences. Written when the stream is flushed, or when it is full.
     char queued[256 * 1024];
     int queued_length;
-    bool queuing;                       // a flush of the stream queues its text, and writes nothing
-    bool failed;                        // a write failed since the stream last told
+    bool queuing;                   // a flush of the stream queues its text, and writes nothing
+    bool failed;                    // a write failed since the stream last told
+    char stream_buffer[256 * 1024]; // the stream's own
+    // Whether the terminal was asked where the cursor is, and let the first
+    // question go unanswered (it is not asked again).
+    bool position_asked, position_unanswered;
     int drawn_resizes, drawn_continues; // taken into account by the last drawing
 };
 
@@ -101,7 +105,8 @@ struct Answers {
 };
 
 struct Console {
-    bool ready; // claimed, and the program's standard streams are the layer's
+    bool ready;      // claimed, and the program's standard streams are the layer's
+    bool keep_quiet; // the terminal quiet whenever claimed (after a restore too)
     Output output;
     Model model;
     Window window;

@@ -2,20 +2,17 @@
 // libraries that draw through it.
 #include "terminal.h"
 
+#include "state.h"
 #include "terminal_owner.hpp"
-
-namespace {
-bool keep_quiet = false;
-}
 
 bool terminal_claim() {
     bool capable = owner::claim();
-    if (keep_quiet && !owner::quiet_on)
+    if (con.keep_quiet && !owner::quiet_on)
         owner::quiet(true);
     return capable;
 }
 void terminal_keep_quiet() {
-    keep_quiet = true;
+    con.keep_quiet = true;
     owner::quiet(true);
 }
 void terminal_mark_pastes() { owner::mark_pastes(); }
