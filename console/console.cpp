@@ -152,12 +152,9 @@ int console_key(int timeout_ms) {
     int key = key_read(timeout_ms);
     if (own_mode)
         terminal_key_mode(false);
-    if (key == CK_RESIZE) { // a stop may have undone these; the caller draws again
+    if (key == CK_RESIZE) { // the caller draws again
         output_drawn();
-        if (con.output.alternate_wish)
-            output_alternate(true);
-        if (!con.output.cursor_wish)
-            output_cursor(false);
+        output_screen_back();
         output_flush();
     }
     return key;

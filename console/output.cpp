@@ -338,6 +338,18 @@ void output_raw(const char *bytes, int count) {
         queue_byte(bytes[i]);
 }
 
+void output_screen_back() {
+    Caps &c = o.caps;
+    if (!o.capable)
+        return;
+    if (o.alternate_wish && !terminal_on_alternate() && c.smcup != nullptr) {
+        output_emit(c.smcup);
+        terminal_alternate(true);
+    }
+    if (!o.cursor_wish)
+        output_cursor(false);
+}
+
 void output_flush() { fflush(stdout); }
 
 void output_drawn() {

@@ -37,6 +37,10 @@ void output_emit(const char *sequence);
 void output_show(Colours colours);
 void output_raw(const char *bytes, int count);
 
+// After a stop, which gave the terminal back as found: the alternate screen
+// and a hidden cursor again, as the program asked for them.
+void output_screen_back();
+
 // Shows what was written, in one write.
 void output_flush();
 // The screen drawn again, whole, from the model: after a stop, on a resize,

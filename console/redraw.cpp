@@ -36,6 +36,7 @@ void output_redraw() {
     const Caps &caps = con.output.caps;
     if (!con.output.capable || caps.cup == nullptr || caps.clear == nullptr || !model_whole())
         return;
+    output_screen_back();
     int cols, rows, col, row;
     window_size(&cols, &rows);
     bool wrap_pending = con.model.wrap_pending && con.model.cols == cols;
