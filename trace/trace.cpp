@@ -22,7 +22,8 @@ constexpr int moved_colour = 12; // light red: readable on dark and light backgr
 const char *const legend =
     "Per ogni algoritmo, una riga per passo: l'array dopo il passo, i confronti e\n"
     "gli scambi del passo. Sul terminale sono in colore gli elementi spostati.\n"
-    "Nell'insertion sort ogni spostamento di un elemento conta come uno scambio.\n";
+    "Nell'insertion sort e nello Shell sort ogni spostamento di un elemento conta\n"
+    "come uno scambio, nel merge sort ogni elemento riscritto dall'array di appoggio.\n";
 
 // The algorithm's name, what its pass is, and the headings of the columns:
 // the labels ("passo", "inizio", the pass number, "totale"), one column per
