@@ -73,6 +73,8 @@ void mark_written(const Event &e, bool *written) {
         written[e.j] = true;
 }
 
+bool chosen(const bool *traced, int k) { return traced == nullptr || traced[k]; }
+
 } // namespace
 
 const char *const counter_names[3] = {"passi", "confronti", "scambi"};
@@ -144,12 +146,14 @@ void summary_row(char *text, int size, const Log *log) {
              s.comparisons, s.exchanges, stability(log));
 }
 
-void print_trace(const float *a, int n) {
+void print_trace(const float *a, int n, const bool *traced) {
     static Log logs[algorithm_count];
     int width = column_width(a, n);
     bool colour = colours_wanted();
     printf("\n%s", legend);
     for (int k = 0; k < algorithm_count; k++) {
+        if (!chosen(traced, k))
+            continue;
         record((Algorithm)k, a, n, &logs[k]);
         print_table(&logs[k], width, colour);
     }
@@ -157,6 +161,8 @@ void print_trace(const float *a, int n) {
     summary_heading(text, sizeof text);
     printf("\nRiepilogo sugli stessi dati\n%s\n", text);
     for (int k = 0; k < algorithm_count; k++) {
+        if (!chosen(traced, k))
+            continue;
         summary_row(text, sizeof text, &logs[k]);
         printf("%s\n", text);
     }
