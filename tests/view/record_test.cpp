@@ -1,7 +1,8 @@
 // The recording shared by sort_trace and sort_view: replayed up to any event
 // it gives the array the algorithm had there, and the counts of an
-// independent counter; the first exchange that reorders equal values is
-// caught; values are written so that different ones never read the same.
+// independent counter; the first step that reorders equal values is caught;
+// the variables of the Shell, merge, quick and heap sort follow the events;
+// values are written so that different ones never read the same.
 #include "description.hpp"
 
 #include <gtest/gtest.h>
@@ -242,6 +243,49 @@ TEST(Record, ElementsWrittenBackFromTheCopyOfAPart) {
         for (int i = 0; i < 3; i++)
             EXPECT_EQ(value_at(&log, &s, i), k.sorted[i]) << "place " << i;
         EXPECT_EQ(s.steps.exchanges, k.exchanges);
+    }
+}
+
+// The variables of the Shell, merge, quick and heap sort after p events,
+// worked out by hand, with the line run and the places in place.
+TEST(Record, VariablesOfTheFasterSortsWorkedOutByHand) {
+    const std::vector<float> four = {3, 1, 4, 2}, eight = {5, 8, 1, 7, 2, 6, 3, 4};
+    const struct {
+        Algorithm algorithm;
+        const std::vector<float> &values;
+        int p;
+        std::vector<int> values_now; // in the order of the description's names
+        int line, placed_from, placed_to;
+    } cases[] = {
+        // h, i, j, chiave. Gap 4: 2 shifted from place 0 to 4, the key 2 at 0.
+        {shell_sort, eight, 2, {4, 4, -4, 0}, 6, 0, 0},
+        {shell_sort, eight, 8, {1, 7, -1, 3}, 8, 0, 0}, // h = h/3
+        // Gap 1, the key 1 from place 2 at 1 after a shift: places to 2 in order.
+        {shell_sort, eight, 12, {1, 2, 0, 1}, 5, 0, 3},
+        // p, q, r, i, j, k. A[0..1] merged: 1 taken from the right.
+        {merge_sort, four, 3, {0, 0, 1, 0, 2, 0}, 14, 0, 1},
+        // Merging A[0..3]: B[3] against B[1] for A[2].
+        {merge_sort, four, 16, {0, 1, 3, 1, 3, 2}, 11, 0, 2},
+        {merge_sort, four, 17, {0, 1, 3, 2, 3, 2}, 12, 0, 3},
+        // p, r, pivot, i, j. The pivot 2 to place 1: places 0 and 1 in place.
+        {quick_sort, four, 6, {0, 3, 1, 0, 2}, 10, 0, 2},
+        {quick_sort, four, 8, {2, 3, 3, 1, 2}, 6, 0, 2},
+        // fine, i, c. Sifting the root: of its children 2 and 4, c at 4.
+        {heap_sort, four, 3, {3, 0, 2}, 8, 4, 4},
+        {heap_sort, four, 6, {3, 2, 2}, 1, 4, 4}, // the heap built
+        {heap_sort, four, 7, {2, 0, 2}, 3, 3, 4}, // 4 taken to the end
+    };
+    static Log log;
+    for (const auto &k : cases) {
+        SCOPED_TRACE("algorithm " + std::to_string(k.algorithm) + " at " + std::to_string(k.p));
+        record(k.algorithm, k.values.data(), (int)k.values.size(), &log);
+        Reading r;
+        read_log(&log, 0, k.p, &r);
+        for (size_t q = 0; q < k.values_now.size(); q++)
+            EXPECT_EQ(r.variables.value[q], k.values_now[q]) << "variable " << q;
+        EXPECT_EQ(r.variables.line, k.line);
+        EXPECT_EQ(r.variables.placed_from, k.placed_from);
+        EXPECT_EQ(r.variables.placed_to, k.placed_to);
     }
 }
 
