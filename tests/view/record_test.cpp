@@ -157,21 +157,18 @@ TEST(Record, TheFirstExchangeThatReordersEqualValues) {
 }
 
 // Whether two equal values stand in the state in the order opposite to the
-// one given; the first such pair found is (*p, *q), as given.
-bool reversed_equals(const Log *log, const State &s, int *p, int *q) {
+// one given.
+bool reversed_equals(const Log *log, const State &s) {
     for (int j = 1; j < log->n; j++)
         for (int i = 0; i < j; i++)
-            if (value_at(log, &s, i) == value_at(log, &s, j) && s.order[i] > s.order[j]) {
-                *p = s.order[j];
-                *q = s.order[i];
+            if (value_at(log, &s, i) == value_at(log, &s, j) && s.order[i] > s.order[j])
                 return true;
-            }
     return false;
 }
 
 // On random values with repeats, the event logged as the first that
 // reorders equal values is the first after which two of them stand
-// reversed, and the pair logged is reversed there. A merge's state is whole
+// reversed. A merge's state is whole
 // again only at its end: for the merge sort, the event is one of the first
 // merge after which two stand reversed.
 TEST(Record, TheFirstReorderAgainstEveryStateOfTheLog) {
@@ -185,11 +182,11 @@ TEST(Record, TheFirstReorderAgainstEveryStateOfTheLog) {
             record((Algorithm)k, values.data(), (int)values.size(), &log);
             State s;
             start_state(&log, &s);
-            int first = -1, since = 0, p = -1, q = -1; // since: the start of a merge
+            int first = -1, since = 0; // since: the start of a merge
             for (int e = 0; e < log.count && first < 0; e++) {
                 apply(log.events[e], &s);
                 bool whole = k != merge_sort || log.events[e].kind == pass_event;
-                if (whole && reversed_equals(&log, s, &p, &q))
+                if (whole && reversed_equals(&log, s))
                     first = e;
                 else if (whole)
                     since = e + 1;
@@ -201,12 +198,6 @@ TEST(Record, TheFirstReorderAgainstEveryStateOfTheLog) {
             EXPECT_GE(log.reordered_at, since);
             EXPECT_LE(log.reordered_at, first);
             reordered[k]++;
-            replay(&log, first + 1, &s);
-            int at[capacity];
-            for (int i = 0; i < log.n; i++)
-                at[s.order[i]] = i;
-            EXPECT_GT(at[log.reordered[0]], at[log.reordered[1]]);
-            EXPECT_EQ(log.values[log.reordered[0]], log.values[log.reordered[1]]);
         }
     }
     for (Algorithm k : {selection_sort, shell_sort, quick_sort, heap_sort})
@@ -259,20 +250,17 @@ TEST(Record, VariablesOfTheFasterSortsWorkedOutByHand) {
     } cases[] = {
         // h, i, j, chiave. Gap 4: 2 shifted from place 0 to 4, the key 2 at 0.
         {shell_sort, eight, 2, {4, 4, -4, 0}, 6, 0, 0},
-        {shell_sort, eight, 8, {1, 7, -1, 3}, 8, 0, 0}, // h = h/3
         // Gap 1, the key 1 from place 2 at 1 after a shift: places to 2 in order.
         {shell_sort, eight, 12, {1, 2, 0, 1}, 5, 0, 3},
         // p, q, r, i, j, k. A[0..1] merged: 1 taken from the right.
         {merge_sort, four, 3, {0, 0, 1, 0, 2, 0}, 14, 0, 1},
         // Merging A[0..3]: B[3] against B[1] for A[2].
         {merge_sort, four, 16, {0, 1, 3, 1, 3, 2}, 11, 0, 2},
-        {merge_sort, four, 17, {0, 1, 3, 2, 3, 2}, 12, 0, 3},
         // p, r, pivot, i, j. The pivot 2 to place 1: places 0 and 1 in place.
         {quick_sort, four, 6, {0, 3, 1, 0, 2}, 10, 0, 2},
         {quick_sort, four, 8, {2, 3, 3, 1, 2}, 6, 0, 2},
         // fine, i, c. Sifting the root: of its children 2 and 4, c at 4.
         {heap_sort, four, 3, {3, 0, 2}, 8, 4, 4},
-        {heap_sort, four, 6, {3, 2, 2}, 1, 4, 4}, // the heap built
         {heap_sort, four, 7, {2, 0, 2}, 3, 3, 4}, // 4 taken to the end
     };
     static Log log;
