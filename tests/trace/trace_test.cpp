@@ -1,15 +1,13 @@
 // sort_trace run as built: its counts against counts worked out by hand and
 // against the algorithms' own counters, its trace byte for byte, the order of
-// equal values, the algorithms chosen and usage errors, the colours of moved
-// elements on a terminal (none with NO_COLOR set), bad input and the end of
-// input.
+// equal values, the colours of moved elements on a terminal (none with
+// NO_COLOR set), bad input and the end of input.
 #include "algorithms.hpp"
 #include "piped.hpp"
 #include "screen.hpp"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -278,61 +276,6 @@ TEST(SortTrace, EightValuesWithinEightyColumns) {
             columns += (c & 0xc0) != 0x80; // UTF-8: one column per character
         EXPECT_LE(columns, 80) << line;
     }
-}
-
-// -a chooses the algorithms traced, shown in their order; a bad value or
-// option is named as typed, with the usage line, before any question.
-TEST(SortTrace, TheAlgorithmsChosenAndUsageErrors) {
-    const struct {
-        std::vector<std::string> args;
-        std::vector<int> traced;
-    } chosen[] = {
-        {{"-a", "5,8"}, {4, 7}},
-        {{"--alg=8,1,8"}, {0, 7}},
-        {{"-a6", "--algoritmi", "3"}, {2}}, // the last one holds
-    };
-    for (const auto &k : chosen) {
-        SCOPED_TRACE(k.args[0]);
-        harness::Run r = harness::run_piped(program, k.args, "3\n2 2 1\n");
-        ASSERT_EQ(r.exit_status, 0);
-        for (int a = 0; a < 8; a++) {
-            bool traced = std::find(k.traced.begin(), k.traced.end(), a) != k.traced.end();
-            EXPECT_EQ(r.out.find("\n" + std::string(names[a]) + "\n") != std::string::npos, traced)
-                << names[a];
-            EXPECT_EQ(summary_row(r.out, a).steps.passes >= 0, traced) << names[a];
-        }
-    }
-    const std::string list_error =
-        "sort_trace: gli algoritmi vanno da 1 a 8, separati da virgole: ";
-    const struct {
-        std::vector<std::string> args;
-        std::string message;
-    } bad[] = {
-        {{"-a", "9"}, list_error + "9\n"},
-        {{"--algoritmi=1,,x"}, list_error + "1,,x\n"},
-        {{"-a", "+3,"}, list_error + "+3,\n"},
-        {{"--algoritmi="}, "sort_trace: manca il valore dell'opzione: --algoritmi=\n"},
-        {{"--alg"}, "sort_trace: manca il valore dell'opzione: --alg\n"},
-        {{"-a"}, "sort_trace: manca il valore dell'opzione: -a\n"},
-        {{"--help=1"}, "sort_trace: l'opzione non vuole un valore: --help=1\n"},
-        {{"--gara=1"}, "sort_trace: opzione sconosciuta: --gara=1\n"},
-        {{"-x5"}, "sort_trace: opzione sconosciuta: -x\n"},
-        {{"5"}, "sort_trace: argomento non previsto: 5\n"},
-    };
-    for (const auto &k : bad) {
-        SCOPED_TRACE(k.args[0]);
-        harness::Run r = harness::run_piped(program, k.args, "3\n2 2 1\n");
-        EXPECT_EQ(r.exit_status, 2);
-        EXPECT_EQ(r.out, "");
-        EXPECT_EQ(r.err.find(k.message), 0u) << r.err;
-        EXPECT_NE(r.err.find("\nUso: sort_trace [OPZIONE]...\n"), std::string::npos);
-    }
-    harness::Run help = harness::run_piped(program, {"--help"}, "");
-    EXPECT_EQ(help.exit_status, 0);
-    EXPECT_EQ(help.out.find("Uso: sort_trace [OPZIONE]...\n"), 0u);
-    EXPECT_NE(help.out.find("\n  5 Shell sort\n"), std::string::npos);
-    harness::Run version = harness::run_piped(program, {"-V"}, "");
-    EXPECT_EQ(version.out.find("sort_trace (ordina) "), 0u);
 }
 
 TEST(SortTrace, BadTokensAskAgainAndEndOfInputStops) {
