@@ -4,6 +4,7 @@
 #include "description.hpp"
 
 #include "algorithms.hpp"
+#include "follow_fast.hpp"
 
 namespace trace {
 
@@ -207,6 +208,112 @@ const Description descriptions[] = {
         .variables = {{"i", false}, {"j", false}, {"chiave", true}},
         .sort = [](float *a, int n, Watcher &watch) { insertion(a, n, watch); },
         .read = follow_events<follow_insertion>,
+    },
+    {
+        .name = "Shell sort",
+        .short_name = "Shell",
+        .pass = "Ogni passo ordina per inserimento gli elementi a distanza h; l'ultimo ha h = 1.",
+        .code =
+            {
+                "h = 1",
+                "finché h < n/3: h = 3h+1",
+                "finché h ≥ 1:",
+                "  per i da h+1 a n:",
+                "    chiave = A[i]; j = i-h",
+                "    finché j ≥ 1 e A[j] > chiave:",
+                "      A[j+h] = A[j]; j = j-h",
+                "    A[j+h] = chiave",
+                "  h = h/3",
+            },
+        .line_of = {5, 6, 8, -1, -1},
+        .shifts = true,
+        .variables = {{"h", false}, {"i", false}, {"j", false}, {"chiave", true}},
+        .sort = [](float *a, int n, Watcher &watch) { ::shell_sort(a, n, watch); },
+        .read = follow_events<follow_shell>,
+    },
+    {
+        .name = "Merge sort",
+        .short_name = "Merge",
+        .pass = "Ogni passo fonde due parti vicine già ordinate, copiate in un array di appoggio.",
+        .code =
+            {
+                "mergesort(p, r):",
+                "  se p < r:",
+                "    q = (p+r)/2",
+                "    mergesort(p, q)",
+                "    mergesort(q+1, r)",
+                "    fondi(p, q, r)",
+                "fondi(p, q, r):",
+                "  B[p..r] = A[p..r]",
+                "  i = p; j = q+1",
+                "  per k da p a r:",
+                "    se j > r o i ≤ q e",
+                "       B[i] ≤ B[j]:",
+                "      A[k] = B[i]; i = i+1",
+                "    altrimenti:",
+                "      A[k] = B[j]; j = j+1",
+            },
+        .line_of = {11, -1, 5, merge_left_line, 7},
+        .shifts = false,
+        .variables =
+            {{"p", false}, {"q", false}, {"r", false}, {"i", false}, {"j", false}, {"k", false}},
+        .sort =
+            [](float *a, int n, Watcher &watch) {
+                float work[capacity];
+                ::merge_sort(a, n, work, watch);
+            },
+        .read = follow_events<follow_merge>,
+    },
+    {
+        .name = "Quick sort",
+        .short_name = "Quick",
+        .pass = "Ogni passo porta il pivot (l'ultimo della parte) dopo i valori non maggiori.",
+        .code =
+            {
+                "quicksort(p, r):",
+                "  se p < r:",
+                "    q = partiziona(p, r)",
+                "    quicksort(p, q-1)",
+                "    quicksort(q+1, r)",
+                "partiziona(p, r):",
+                "  pivot = A[r]; i = p-1",
+                "  per j da p a r-1:",
+                "    se A[j] ≤ pivot:",
+                "      i = i+1; scambia A[i] e A[j]",
+                "  scambia A[i+1] e A[r]",
+                "  restituisci i+1",
+            },
+        .line_of = {8, quick_swap_line, 11, -1, 6},
+        .shifts = false,
+        .variables = {{"p", false}, {"r", false}, {"pivot", true}, {"i", false}, {"j", false}},
+        .sort = [](float *a, int n, Watcher &watch) { ::quick_sort(a, n, watch); },
+        .read = follow_events<follow_quick>,
+    },
+    {
+        .name = "Heap sort",
+        .short_name = "Heap",
+        .pass = "Il primo passo fa dell'array uno heap; ogni altro porta il massimo in fondo.",
+        .code =
+            {
+                "per i da n/2 giù a 1:",
+                "  setaccia(i, n)",
+                "per k da n giù a 2:",
+                "  scambia A[1] e A[k]",
+                "  setaccia(1, k-1)",
+                "setaccia(i, fine):",
+                "  finché 2i ≤ fine:",
+                "    c = 2i",
+                "    se c < fine e A[c] < A[c+1]:",
+                "      c = c+1",
+                "    se A[i] < A[c]:",
+                "      scambia A[i] e A[c]; i = c",
+                "    altrimenti: interrompi",
+            },
+        .line_of = {heap_children_line, heap_swap_line, heap_sifted_line, -1, -1},
+        .shifts = false,
+        .variables = {{"fine", false}, {"i", false}, {"c", false}},
+        .sort = [](float *a, int n, Watcher &watch) { ::heap_sort(a, n, watch); },
+        .read = follow_events<follow_heap>,
     },
 };
 static_assert(sizeof descriptions / sizeof descriptions[0] == algorithm_count);

@@ -3,7 +3,7 @@
 // runs there, the sort itself, and its variables with how they follow the
 // events of its log. Adding an algorithm is its name in Algorithm
 // (record.hpp), its entry in the table of description.cpp and the function
-// there that follows its variables.
+// that follows its variables (there, or in follow_fast.hpp).
 #pragma once
 
 #include "record.hpp"

@@ -10,10 +10,12 @@ namespace trace {
 namespace {
 
 // Logs each step and follows where every value goes, to catch the first
-// exchange that moves a value past an equal one.
+// exchange or write-back that moves a value past an equal one.
 struct Recorder : Watcher {
     Log *log;
     State state;
+    int part_from = 0;         // the part copied aside last
+    bool taken[capacity] = {}; // of it, the elements written back
 
     void add(Event_kind kind, int i, int j) {
         Event e = {kind, (unsigned char)i, (unsigned char)j};
@@ -28,8 +30,17 @@ struct Recorder : Watcher {
         add(exchanged_event, i, j);
     }
     void pass_done() override { add(pass_event, 0, 0); }
-    void moved(int from, int to) override { add(moved_event, from, to); }
-    void part(int lo, int hi) override { add(part_event, lo, hi); }
+    void moved(int from, int to) override {
+        if (log->reordered_at < 0)
+            check_write_back(from);
+        taken[from] = true;
+        add(moved_event, from, to);
+    }
+    void part(int lo, int hi) override {
+        part_from = lo;
+        std::fill(taken + lo, taken + hi + 1, false);
+        add(part_event, lo, hi);
+    }
 
     // The values at lo and hi change places: each passes the values between
     // them, and the two pass each other.
@@ -45,7 +56,16 @@ struct Recorder : Watcher {
             if (v[order[k]] == v[order[hi]])
                 return note(order[k], order[hi]);
     }
-    // The exchange about to be logged reorders the values given at p and q.
+    // A part is written back in the order of its places: the element taken
+    // from the copy passes those before it there that are still to be taken.
+    void check_write_back(int from) {
+        const float *v = log->values;
+        const int *aside = state.aside;
+        for (int k = part_from; k < from; k++)
+            if (!taken[k] && v[aside[k]] == v[aside[from]])
+                return note(aside[k], aside[from]);
+    }
+    // The step about to be logged reorders the values given at p and q.
     void note(int p, int q) {
         log->reordered_at = log->count;
         log->reordered[0] = std::min(p, q);

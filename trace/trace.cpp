@@ -22,7 +22,8 @@ constexpr int moved_colour = 12; // light red: readable on dark and light backgr
 const char *const legend =
     "Per ogni algoritmo, una riga per passo: l'array dopo il passo, i confronti e\n"
     "gli scambi del passo. Sul terminale sono in colore gli elementi spostati.\n"
-    "Nell'insertion sort ogni spostamento di un elemento conta come uno scambio.\n";
+    "Nell'insertion sort e nello Shell sort ogni spostamento di un elemento conta\n"
+    "come uno scambio, nel merge sort ogni elemento riscritto dall'array di appoggio.\n";
 
 // The algorithm's name, what its pass is, and the headings of the columns:
 // the labels ("passo", "inizio", the pass number, "totale"), one column per
@@ -71,6 +72,8 @@ void mark_written(const Event &e, bool *written) {
     if (e.kind == moved_event)
         written[e.j] = true;
 }
+
+bool chosen(const bool *traced, int k) { return traced == nullptr || traced[k]; }
 
 } // namespace
 
@@ -143,12 +146,14 @@ void summary_row(char *text, int size, const Log *log) {
              s.comparisons, s.exchanges, stability(log));
 }
 
-void print_trace(const float *a, int n) {
+void print_trace(const float *a, int n, const bool *traced) {
     static Log logs[algorithm_count];
     int width = column_width(a, n);
     bool colour = colours_wanted();
     printf("\n%s", legend);
     for (int k = 0; k < algorithm_count; k++) {
+        if (!chosen(traced, k))
+            continue;
         record((Algorithm)k, a, n, &logs[k]);
         print_table(&logs[k], width, colour);
     }
@@ -156,6 +161,8 @@ void print_trace(const float *a, int n) {
     summary_heading(text, sizeof text);
     printf("\nRiepilogo sugli stessi dati\n%s\n", text);
     for (int k = 0; k < algorithm_count; k++) {
+        if (!chosen(traced, k))
+            continue;
         summary_row(text, sizeof text, &logs[k]);
         printf("%s\n", text);
     }

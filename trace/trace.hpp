@@ -35,8 +35,9 @@ void summary_heading(char *text, int size);
 void summary_row(char *text, int size, const Log *log);
 
 // All that sort_trace prints after reading the values: the legend, the
-// tables and the summary.
-void print_trace(const float *a, int n);
+// tables and the summary, of the algorithms k whose traced[k] is set (all
+// of them when traced is null).
+void print_trace(const float *a, int n, const bool *traced = nullptr);
 
 // Asks how many values there are (1 to capacity) and then each one, with the
 // system's numeric reader; gives the count.

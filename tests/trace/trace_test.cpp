@@ -16,8 +16,14 @@ namespace {
 
 const std::string program = ORDINA_BIN_DIR "/sort_trace";
 const std::string dim = "Quanti valori vuoi ordinare? ";
-const char *const names[4] = {"Bubble sort", "Bubble sort con limite", "Sequenziale selettivo",
-                              "Insertion sort"};
+const char *const names[8] = {"Bubble sort",
+                              "Bubble sort con limite",
+                              "Sequenziale selettivo",
+                              "Insertion sort",
+                              "Shell sort",
+                              "Merge sort",
+                              "Quick sort",
+                              "Heap sort"};
 
 struct Steps {
     int passes, comparisons, exchanges;
@@ -43,6 +49,14 @@ Steps count(int algorithm, std::vector<float> v) {
     else
         insertion(v.data(), n, Counter{s});
     return s;
+}
+
+// The count and the values, as typed.
+std::string typed(const std::vector<float> &values) {
+    std::string input = std::to_string(values.size()) + "\n";
+    for (float v : values)
+        input += std::to_string(v) + " ";
+    return input;
 }
 
 std::string prompts(int n) {
@@ -95,9 +109,7 @@ TEST(SortTrace, StepsWorkedOutByHandAndEqualValues) {
         {reversed100, {{99, 9801, 4950}, {100, 4950, 4950}, {99, 4950, 99}, {99, 4950, 4950}}, {}},
     };
     for (const CountCase &k : cases) {
-        std::string input = std::to_string(k.values.size()) + "\n";
-        for (float v : k.values)
-            input += std::to_string(v) + " ";
+        std::string input = typed(k.values);
         SCOPED_TRACE("input " + input.substr(0, 30));
         harness::Run r = harness::run_piped(program, {}, input);
         ASSERT_EQ(r.exit_status, 0);
@@ -112,6 +124,49 @@ TEST(SortTrace, StepsWorkedOutByHandAndEqualValues) {
     }
 }
 
+// The other four on repeated values, and the quick sort on its worst case,
+// worked out by hand: their rows of the summary (equal values told apart by
+// letters in the notes).
+TEST(SortTrace, StepsOfTheFasterSortsWorkedOutByHand) {
+    std::vector<float> ordered100;
+    for (int i = 1; i <= 100; i++)
+        ordered100.push_back((float)i);
+    const int shell = 4, merge = 5, quick = 6, heap = 7;
+    const struct {
+        std::vector<float> values;
+        int algorithm;
+        Steps steps;
+        const char *stable;
+    } cases[] = {
+        // Three values have the gap 1 only: an insertion sort in one pass.
+        {{2, 2, 1}, shell, {1, 3, 2}, "sì"},
+        {{2, 2, 1}, merge, {2, 2, 5}, "sì"},
+        // 2a 2b 1: the pivot 1 is exchanged with 2a, which ends behind 2b.
+        {{2, 2, 1}, quick, {2, 3, 3}, "no"},
+        // The root 2a goes to the end, then 2b after the heap has it first.
+        {{2, 2, 1}, heap, {3, 3, 3}, "no"},
+        // Gap 4 shifts 2 past 1e, which goes to the front; then gap 1 shifts 2.
+        {{2, 1, 1, 1, 1, 1}, shell, {2, 8, 2}, "no"},
+        // The roots 1f, 1e, 1d, 1c go to the end and come back in order.
+        {{2, 1, 1, 1, 1, 1}, heap, {6, 12, 5}, "sì"},
+        // The worst case: partitions of 100, 99, ... 2 values, each element
+        // exchanged with itself.
+        {ordered100, quick, {99, 99 * 100 / 2, 100 * 101 / 2 - 1}, "-"},
+    };
+    for (const auto &k : cases) {
+        std::string input = typed(k.values);
+        SCOPED_TRACE(std::string(names[k.algorithm]) + ", input " + input.substr(0, 30));
+        harness::Run r = harness::run_piped(program, {}, input);
+        ASSERT_EQ(r.exit_status, 0);
+        Row row = summary_row(r.out, k.algorithm);
+        EXPECT_EQ(row.steps, k.steps);
+        EXPECT_EQ(row.stable, k.stable);
+    }
+}
+
+// Every algorithm's table on four values worked out by hand (the merge sort
+// writes back 2, 2 and 4 elements; the quick sort's second partition
+// exchanges 2.5 with itself and the heap sort's first pass builds the heap).
 TEST(SortTrace, FourValuesByteForByte) {
     harness::Run r = harness::run_piped(program, {}, "4\n2.5 -1 2,5 0.75\n");
     EXPECT_EQ(r.exit_status, 0);
@@ -119,7 +174,8 @@ TEST(SortTrace, FourValuesByteForByte) {
     EXPECT_EQ(r.out, dim + prompts(4) + R"(
 Per ogni algoritmo, una riga per passo: l'array dopo il passo, i confronti e
 gli scambi del passo. Sul terminale sono in colore gli elementi spostati.
-Nell'insertion sort ogni spostamento di un elemento conta come uno scambio.
+Nell'insertion sort e nello Shell sort ogni spostamento di un elemento conta
+come uno scambio, nel merge sort ogni elemento riscritto dall'array di appoggio.
 
 Bubble sort
 Ogni passo confronta tutte le coppie vicine, dalla fine verso l'inizio.
@@ -157,12 +213,50 @@ inizio  2.5   -1  2.5 0.75
      3   -1 0.75  2.5  2.5      3      2
 totale                          5      3
 
+Shell sort
+Ogni passo ordina per inserimento gli elementi a distanza h; l'ultimo ha h = 1.
+passo  A[1] A[2] A[3] A[4] confr. scambi
+inizio  2.5   -1  2.5 0.75
+     1   -1 0.75  2.5  2.5      5      3
+totale                          5      3
+
+Merge sort
+Ogni passo fonde due parti vicine già ordinate, copiate in un array di appoggio.
+passo  A[1] A[2] A[3] A[4] confr. scambi
+inizio  2.5   -1  2.5 0.75
+     1   -1  2.5  2.5 0.75      1      2
+     2   -1  2.5 0.75  2.5      1      2
+     3   -1 0.75  2.5  2.5      3      4
+totale                          5      8
+
+Quick sort
+Ogni passo porta il pivot (l'ultimo della parte) dopo i valori non maggiori.
+passo  A[1] A[2] A[3] A[4] confr. scambi
+inizio  2.5   -1  2.5 0.75
+     1   -1 0.75  2.5  2.5      3      2
+     2   -1 0.75  2.5  2.5      1      2
+totale                          4      4
+
+Heap sort
+Il primo passo fa dell'array uno heap; ogni altro porta il massimo in fondo.
+passo  A[1] A[2] A[3] A[4] confr. scambi
+inizio  2.5   -1  2.5 0.75
+     1  2.5 0.75  2.5   -1      3      1
+     2  2.5 0.75   -1  2.5      2      2
+     3 0.75   -1  2.5  2.5      1      2
+     4   -1 0.75  2.5  2.5      0      1
+totale                          6      6
+
 Riepilogo sugli stessi dati
 algoritmo              passi  confronti  scambi  stabile
 Bubble sort                3          9       3  sì
 Bubble sort con limite     3          6       3  sì
 Sequenziale selettivo      3          6       3  no
 Insertion sort             3          5       3  sì
+Shell sort                 1          5       3  sì
+Merge sort                 3          5       8  sì
+Quick sort                 2          4       4  no
+Heap sort                  4          6       6  no
 stabile: i valori uguali restano nell'ordine in cui sono stati inseriti
 (- se nessun valore si ripete).
 )");

@@ -15,7 +15,7 @@ namespace {
 
 using namespace trace;
 
-// The logs of the four algorithms on the values.
+// The logs of the algorithms on the values.
 std::vector<Log> &logs_of(const std::vector<float> &values) {
     static std::vector<Log> logs(algorithm_count);
     for (int k = 0; k < algorithm_count; k++)
@@ -104,7 +104,7 @@ TEST(Layout, WhatAWindowTooSmallNeeds) {
         view::View v;
         v.logs = logs_of(values).data();
         v.race = k.race;
-        std::fill_n(v.racing, algorithm_count, true);
+        std::fill_n(v.racing, insertion_sort + 1, true); // the four that race at first
         view::Grid g;
         view::clear_grid(&g, k.cols, k.rows);
         int need_cols = 0, need_rows = 0;
@@ -119,7 +119,7 @@ TEST(Layout, WhatAWindowTooSmallNeeds) {
 TEST(Layout, NamesUnderTheBarsAndTheRaceTable) {
     view::View v;
     v.logs = logs_of({3, 1, 2}).data();
-    std::fill_n(v.racing, algorithm_count, true);
+    std::fill_n(v.racing, insertion_sort + 1, true); // the four that race at first
     view::Grid g;
     int need_cols, need_rows;
     // Insertion at its fifth event in 80 x 24: slots of 15 columns from

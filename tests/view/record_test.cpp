@@ -1,7 +1,8 @@
 // The recording shared by sort_trace and sort_view: replayed up to any event
 // it gives the array the algorithm had there, and the counts of an
-// independent counter; the first exchange that reorders equal values is
-// caught; values are written so that different ones never read the same.
+// independent counter; the first step that reorders equal values is caught;
+// the variables of the Shell, merge, quick and heap sort follow the events;
+// values are written so that different ones never read the same.
 #include "description.hpp"
 
 #include <gtest/gtest.h>
@@ -18,9 +19,10 @@ namespace {
 using namespace trace;
 
 // Runs the algorithm again on the values and, after every step, sets the
-// array against the log replayed up to that step. The insertion sort keeps
-// its key apart: the log shows it in the free place, where the array still
-// holds the shifted element.
+// array against the log replayed up to that step. The insertion and the
+// Shell sort keep their key apart: the log shows it in the free place, where
+// the array still holds the shifted element; a comparison away from the free
+// place is of a new key.
 struct Checker : Watcher {
     const Log *log;
     const float *a;
@@ -41,9 +43,9 @@ struct Checker : Watcher {
             EXPECT_EQ(value_at(log, &s, k), k == hole ? key : a[k])
                 << "place " << k << " after event " << events;
     }
-    void compared(int, int) override {
-        if (log->algorithm == insertion_sort && hole < 0) { // a new key is taken
-            hole = steps.passes + 1;
+    void compared(int, int j) override {
+        if (describe(log->algorithm).shifts && hole != j) {
+            hole = j;
             key = a[hole];
         }
         steps.comparisons++;
@@ -51,10 +53,15 @@ struct Checker : Watcher {
     }
     void exchanged(int i, int) override {
         steps.exchanges++;
-        if (log->algorithm == insertion_sort)
+        if (describe(log->algorithm).shifts)
             hole = i;
         check();
     }
+    void moved(int, int) override {
+        steps.exchanges++;
+        check();
+    }
+    void part(int, int) override { check(); }
     void pass_done() override {
         steps.passes++;
         hole = -1;
@@ -62,10 +69,23 @@ struct Checker : Watcher {
     }
 };
 
+// n values drawn from 1 to top.
+std::vector<float> random_values(int n, int top) {
+    std::vector<float> v(n);
+    for (float &x : v)
+        x = (float)(1 + rand() % top);
+    return v;
+}
+
 TEST(Record, ReplayGivesTheArrayAfterEveryEventAndTheCounts) {
-    std::vector<float> reverse100, equal;
+    std::vector<float> reverse100, ordered100(100), equal100(100, 5.0f);
     for (int i = 100; i >= 1; i--)
         reverse100.push_back((float)i);
+    for (int i = 0; i < 100; i++)
+        ordered100[i] = (float)i;
+    srand(3);
+    // The longest logs: the simple bubble sort's on reverse100, the quick
+    // sort's on ordered100 and equal100.
     const std::vector<float> inputs[] = {
         {},
         {7},
@@ -75,6 +95,11 @@ TEST(Record, ReplayGivesTheArrayAfterEveryEventAndTheCounts) {
         {2, 2, 1, 2, 1},
         {5, 5, 5},
         reverse100,
+        ordered100,
+        equal100,
+        random_values(100, 1000),
+        random_values(37, 9),
+        random_values(13, 3),
     };
     static Log log;
     for (const auto &values : inputs)
@@ -109,6 +134,17 @@ TEST(Record, TheFirstExchangeThatReordersEqualValues) {
         {{2, 2, 1}, simple_bubble_sort, -1, -1, -1, true},
         {{3, 1, 3, 1}, insertion_sort, -1, -1, -1, true},
         {{5, 5}, selection_sort, -1, -1, -1, true},
+        // The first partition's last exchange takes the pivot 1 to the front,
+        // the first 2 to the end.
+        {{2, 2, 1}, quick_sort, 3, 0, 1, false},
+        // After building the heap, its root exchanged to the end.
+        {{2, 2, 1}, heap_sort, 3, 0, 1, false},
+        // Gap 4: the first shift takes 2 four places right, the key 1 (given
+        // fifth) past the 1 given second, which it stays before.
+        {{2, 1, 1, 1, 1, 1}, shell_sort, 1, 1, 4, false},
+        // The root exchanges take each last 1 past the others, and back.
+        {{2, 1, 1, 1, 1, 1}, heap_sort, 6, 1, 5, true},
+        {{2, 2, 1, 2, 1}, merge_sort, -1, -1, -1, true},
     };
     static Log log;
     for (const auto &k : cases) {
@@ -118,6 +154,56 @@ TEST(Record, TheFirstExchangeThatReordersEqualValues) {
         EXPECT_EQ(log.reordered[1], k.second);
         EXPECT_EQ(keeps_order(&log), k.keeps);
     }
+}
+
+// Whether two equal values stand in the state in the order opposite to the
+// one given.
+bool reversed_equals(const Log *log, const State &s) {
+    for (int j = 1; j < log->n; j++)
+        for (int i = 0; i < j; i++)
+            if (value_at(log, &s, i) == value_at(log, &s, j) && s.order[i] > s.order[j])
+                return true;
+    return false;
+}
+
+// On random values with repeats, the event logged as the first that
+// reorders equal values is the first after which two of them stand
+// reversed. A merge's state is whole
+// again only at its end: for the merge sort, the event is one of the first
+// merge after which two stand reversed.
+TEST(Record, TheFirstReorderAgainstEveryStateOfTheLog) {
+    static Log log;
+    srand(5);
+    int reordered[algorithm_count] = {};
+    for (int round = 0; round < 60; round++) {
+        std::vector<float> values = random_values(2 + rand() % 24, 1 + rand() % 4);
+        for (int k = 0; k < algorithm_count; k++) {
+            SCOPED_TRACE("algorithm " + std::to_string(k) + ", round " + std::to_string(round));
+            record((Algorithm)k, values.data(), (int)values.size(), &log);
+            State s;
+            start_state(&log, &s);
+            int first = -1, since = 0; // since: the start of a merge
+            for (int e = 0; e < log.count && first < 0; e++) {
+                apply(log.events[e], &s);
+                bool whole = k != merge_sort || log.events[e].kind == pass_event;
+                if (whole && reversed_equals(&log, s))
+                    first = e;
+                else if (whole)
+                    since = e + 1;
+            }
+            if (first < 0 || log.reordered_at < 0) {
+                EXPECT_EQ(log.reordered_at, first);
+                continue;
+            }
+            EXPECT_GE(log.reordered_at, since);
+            EXPECT_LE(log.reordered_at, first);
+            reordered[k]++;
+        }
+    }
+    for (Algorithm k : {selection_sort, shell_sort, quick_sort, heap_sort})
+        EXPECT_GT(reordered[k], 10) << "algorithm " << k;
+    for (Algorithm k : {simple_bubble_sort, bounded_bubble_sort, insertion_sort, merge_sort})
+        EXPECT_EQ(reordered[k], 0) << "algorithm " << k;
 }
 
 // A merge copies its part aside and writes each element back from the
@@ -148,6 +234,46 @@ TEST(Record, ElementsWrittenBackFromTheCopyOfAPart) {
         for (int i = 0; i < 3; i++)
             EXPECT_EQ(value_at(&log, &s, i), k.sorted[i]) << "place " << i;
         EXPECT_EQ(s.steps.exchanges, k.exchanges);
+    }
+}
+
+// The variables of the Shell, merge, quick and heap sort after p events,
+// worked out by hand, with the line run and the places in place.
+TEST(Record, VariablesOfTheFasterSortsWorkedOutByHand) {
+    const std::vector<float> four = {3, 1, 4, 2}, eight = {5, 8, 1, 7, 2, 6, 3, 4};
+    const struct {
+        Algorithm algorithm;
+        const std::vector<float> &values;
+        int p;
+        std::vector<int> values_now; // in the order of the description's names
+        int line, placed_from, placed_to;
+    } cases[] = {
+        // h, i, j, chiave. Gap 4: 2 shifted from place 0 to 4, the key 2 at 0.
+        {shell_sort, eight, 2, {4, 4, -4, 0}, 6, 0, 0},
+        // Gap 1, the key 1 from place 2 at 1 after a shift: places to 2 in order.
+        {shell_sort, eight, 12, {1, 2, 0, 1}, 5, 0, 3},
+        // p, q, r, i, j, k. A[0..1] merged: 1 taken from the right.
+        {merge_sort, four, 3, {0, 0, 1, 0, 2, 0}, 14, 0, 1},
+        // Merging A[0..3]: B[3] against B[1] for A[2].
+        {merge_sort, four, 16, {0, 1, 3, 1, 3, 2}, 11, 0, 2},
+        // p, r, pivot, i, j. The pivot 2 to place 1: places 0 and 1 in place.
+        {quick_sort, four, 6, {0, 3, 1, 0, 2}, 10, 0, 2},
+        {quick_sort, four, 8, {2, 3, 3, 1, 2}, 6, 0, 2},
+        // fine, i, c. Sifting the root: of its children 2 and 4, c at 4.
+        {heap_sort, four, 3, {3, 0, 2}, 8, 4, 4},
+        {heap_sort, four, 7, {2, 0, 2}, 3, 3, 4}, // 4 taken to the end
+    };
+    static Log log;
+    for (const auto &k : cases) {
+        SCOPED_TRACE("algorithm " + std::to_string(k.algorithm) + " at " + std::to_string(k.p));
+        record(k.algorithm, k.values.data(), (int)k.values.size(), &log);
+        Reading r;
+        read_log(&log, 0, k.p, &r);
+        for (size_t q = 0; q < k.values_now.size(); q++)
+            EXPECT_EQ(r.variables.value[q], k.values_now[q]) << "variable " << q;
+        EXPECT_EQ(r.variables.line, k.line);
+        EXPECT_EQ(r.variables.placed_from, k.placed_from);
+        EXPECT_EQ(r.variables.placed_to, k.placed_to);
     }
 }
 
