@@ -1,6 +1,7 @@
 // The table of the algorithms and, for each, how its variables follow the
 // events of its log. The variables of a pass stay as its end left them until
-// the next pass starts, with its first comparison.
+// the next pass starts, with its first comparison. They hold places as the
+// log does, from 0; the pseudocode counts from 1, as what shows them does.
 #include "description.hpp"
 
 #include "algorithms.hpp"
@@ -132,6 +133,13 @@ template <Follow follow> void follow_events(const Log *log, int first, int end, 
     r->pass_over = pass_over;
 }
 
+// The two bubble sorts tell their steps alike.
+constexpr Words bubble_words = {
+    .test = greater_test,
+    .holds = "si scambiano",
+    .fails = "restano",
+};
+
 const Description descriptions[] = {
     {
         .name = "Bubble sort",
@@ -139,8 +147,8 @@ const Description descriptions[] = {
         .pass = "Ogni passo confronta tutte le coppie vicine, dalla fine verso l'inizio.",
         .code =
             {
-                "per passo da 0 a n-2:",
-                "  per j da n-1 giù a 1:",
+                "per passo da 1 a n-1:",
+                "  per j da n giù a 2:",
                 "    se A[j-1] > A[j]:",
                 "      scambia A[j-1] e A[j]",
             },
@@ -149,6 +157,7 @@ const Description descriptions[] = {
         .variables = {{"passo", false}, {"j", false}},
         .sort = [](float *a, int n, Watcher &watch) { simple_bubble(a, n, watch); },
         .read = follow_events<follow_simple_bubble>,
+        .words = bubble_words,
     },
     {
         .name = "Bubble sort con limite",
@@ -156,21 +165,22 @@ const Description descriptions[] = {
         .pass = "Ogni passo si ferma all'ultimo scambio del precedente; senza scambi si finisce.",
         .code =
             {
-                "limite = 0",
+                "limite = 1",
                 "ripeti:",
-                "  ultimo = 0",
-                "  per i da n-1 giù a limite+1:",
+                "  ultimo = 1",
+                "  per i da n giù a limite+1:",
                 "    se A[i-1] > A[i]:",
                 "      scambia A[i-1] e A[i]",
                 "      ultimo = i",
                 "  limite = ultimo",
-                "finché ultimo ≠ 0",
+                "finché ultimo > 1",
             },
         .line_of = {4, 5, 7, -1, -1},
         .shifts = false,
         .variables = {{"limite", false}, {"ultimo", false}, {"i", false}},
         .sort = [](float *a, int n, Watcher &watch) { bounded_bubble(a, n, watch); },
         .read = follow_events<follow_bounded_bubble>,
+        .words = bubble_words,
     },
     {
         .name = "Sequenziale selettivo",
@@ -178,9 +188,9 @@ const Description descriptions[] = {
         .pass = "Ogni passo porta il minimo che resta al primo posto non ancora ordinato.",
         .code =
             {
-                "per i da 0 a n-2:",
+                "per i da 1 a n-1:",
                 "  m = i",
-                "  per j da i+1 a n-1:",
+                "  per j da i+1 a n:",
                 "    se A[j] < A[m]: m = j",
                 "  scambia A[i] e A[m]",
             },
@@ -189,6 +199,15 @@ const Description descriptions[] = {
         .variables = {{"i", false}, {"j", false}, {"m", false}},
         .sort = [](float *a, int n, Watcher &watch) { selection(a, n, watch); },
         .read = follow_events<follow_selection>,
+        .words =
+            {
+                .compared = "Confronto A[{i}] = {x} con il minimo A[{j}] = {y}",
+                .test = less_test,
+                .holds = "il minimo ora è A[{i}]",
+                .fails = "il minimo resta A[{j}]",
+                .exchanged = "Scambio A[{i}] e A[{j}]: il minimo {x} va in A[{i}]",
+                .self = "Il minimo {x} è già in A[{i}]: lo scambio con se stesso non lo sposta",
+            },
     },
     {
         .name = "Insertion sort",
@@ -196,9 +215,9 @@ const Description descriptions[] = {
         .pass = "Ogni passo inserisce la chiave che segue tra gli elementi già ordinati.",
         .code =
             {
-                "per i da 1 a n-1:",
+                "per i da 2 a n:",
                 "  chiave = A[i]; j = i-1",
-                "  finché j ≥ 0 e A[j] > chiave:",
+                "  finché j ≥ 1 e A[j] > chiave:",
                 "    A[j+1] = A[j]; j = j-1",
                 "  A[j+1] = chiave",
             },
@@ -207,6 +226,15 @@ const Description descriptions[] = {
         .variables = {{"i", false}, {"j", false}, {"chiave", true}},
         .sort = [](float *a, int n, Watcher &watch) { insertion(a, n, watch); },
         .read = follow_events<follow_insertion>,
+        .words =
+            {
+                .compared = "Confronto A[{i}] = {x} con la chiave {y}",
+                .test = greater_test,
+                .holds = "{x} si sposta a destra e la chiave prosegue",
+                .fails = "la chiave si ferma in A[{j}]",
+                .exchanged = "{y} passa da A[{i}] in A[{j}]; la chiave {x} ora è in A[{i}]",
+                .placed = {"in ordine", "in ordine tra loro"},
+            },
     },
 };
 static_assert(sizeof descriptions / sizeof descriptions[0] == algorithm_count);
