@@ -157,6 +157,46 @@ void draw_positions(Grid *g, const Slots &s, Box b, int row) {
         }
 }
 
+// The rows around the bars: the part above them, the rows of values (with
+// working, one row of those the step works on), marks, names and positions
+// under them.
+struct Around {
+    int part, labels, marks, names, positions;
+    bool working;
+    int rows() const { return part + labels + marks + names + positions; }
+};
+
+// The rows asked for, the values in as few rows as hold them apart; then
+// those that give way so that the bars keep their fewest rows.
+Around rows_around(const Log *log, const Slots &s, Box b, Below below, const Labels &l) {
+    Around a = {below.part && s.count < log->n,
+                below.labels,
+                below.marks,
+                below.names,
+                below.positions,
+                false};
+    if (a.labels && !labels_fit(s, b, l, 0, 1)) {
+        a.working = !labels_fit(s, b, l, 0, 2) || !labels_fit(s, b, l, 1, 2);
+        a.labels = a.working ? 1 : 2;
+    }
+    auto short_of = [&] { return b.rows - a.rows() < below.least; };
+    if (short_of())
+        a.positions = 0;
+    if (short_of())
+        a.names = 0;
+    if (short_of() && a.labels == 2) {
+        a.labels = 1;
+        a.working = true;
+    }
+    if (short_of())
+        a.labels = 0;
+    if (short_of())
+        a.marks = 0;
+    if (short_of())
+        a.part = 0;
+    return a;
+}
+
 } // namespace
 
 void part_text(const Slots &s, int n, char *text, int size) {
@@ -166,48 +206,25 @@ void part_text(const Slots &s, int n, char *text, int size) {
 
 Box draw_around(Grid *g, const View *v, const Log *log, const Model *m, const Slots &s, Box b,
                 Below below) {
-    static Labels l;
+    Labels l;
     make_labels(log, m, s, &l);
-    int part = below.part && s.count < log->n, labels = below.labels, marks = below.marks,
-        names = below.names, positions = below.positions;
-    bool working = false; // one row, of the values the step works on
-    if (labels && !labels_fit(s, b, l, 0, 1)) {
-        working = !labels_fit(s, b, l, 0, 2) || !labels_fit(s, b, l, 1, 2);
-        labels = working ? 1 : 2;
-    }
-    auto short_of = [&] {
-        return b.rows - (part + labels + marks + names + positions) < below.least;
-    };
-    if (short_of())
-        positions = 0;
-    if (short_of())
-        names = 0;
-    if (short_of() && labels == 2) {
-        labels = 1;
-        working = true;
-    }
-    if (short_of())
-        labels = 0;
-    if (short_of())
-        marks = 0;
-    if (short_of())
-        part = 0;
-    if (part) {
+    Around a = rows_around(log, s, b, below, l);
+    if (a.part) {
         char text[64], line[80];
         part_text(s, log->n, text, sizeof text);
         snprintf(line, sizeof line, "< %s >", text);
         put_centred(g, b, b.row, line);
     }
-    int row = b.row + b.rows - (labels + marks + names + positions);
-    for (int r = 0; r < labels; r++)
-        draw_labels(g, v, m, s, b, l, row++, working ? 0 : r, labels == 1 ? 1 : 2, working);
-    if (marks)
+    int row = b.row + b.rows - (a.rows() - a.part);
+    for (int r = 0; r < a.labels; r++)
+        draw_labels(g, v, m, s, b, l, row++, a.working ? 0 : r, a.labels, a.working);
+    if (a.marks)
         draw_marks(g, v, m, s, row++);
-    if (names)
+    if (a.names)
         draw_names(g, log, m, s, b, row++);
-    if (positions)
+    if (a.positions)
         draw_positions(g, s, b, row);
-    return {b.col, b.row + part, b.cols, b.rows - (part + labels + marks + names + positions)};
+    return {b.col, b.row + a.part, b.cols, b.rows - a.rows()};
 }
 
 } // namespace view
