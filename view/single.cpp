@@ -1,8 +1,7 @@
 // One algorithm alone: its bars (or all its values in a table), its
 // pseudocode with the line being run and its variables (beside the bars
 // where the window is wide enough, in their place on c), its counters, and
-// what the last step did and what it decides, in words, on two rows when
-// one does not hold them.
+// what the last step did and what it decides, in words, on two rows.
 #include "draw.hpp"
 
 #include "trace.hpp"
@@ -20,6 +19,9 @@ namespace {
 using trace::Log;
 
 constexpr int code_width = 34;
+// The words of a step take two rows, always: a body that changed height from
+// one step to the next would be drawn again whole.
+constexpr int line_rows = 2;
 
 // The pseudocode, scrolled to keep the line being run in view, and under
 // it the variables.
@@ -137,7 +139,6 @@ bool draw_single(const View *v, Grid *g, Drawn *drawn) {
     char line[320];
     bool flagged;
     step_line(log, &m, line, sizeof line, &flagged);
-    int line_rows = utf8_columns(line) > g->cols - 2 ? 2 : 1;
     Slots s = draw_body(g, v, log, &m, {1, 2, g->cols, g->rows - 3 - line_rows});
     draw_counters(g, v, log, &m, g->rows - 1 - line_rows);
     Style st;

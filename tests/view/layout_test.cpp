@@ -118,7 +118,7 @@ TEST(Layout, ValuesUnderTheBarsNeverTouch) {
     view::View v = view_of(reversed(100));
     v.pos = 1; // 2 and 1 compared at places 99 and 100
     view::Grid g = drawn(v, 80, 24);
-    EXPECT_EQ(row_text(g, 18), std::string(78, ' ') + "2");
+    EXPECT_EQ(row_text(g, 17), std::string(78, ' ') + "2");
 }
 
 // The positions under the bars count from 1: each one, or where they would
@@ -129,12 +129,12 @@ TEST(Layout, PositionsFromOne) {
         int pos, row;
         const char *positions;
     } cases[] = {
-        {{3, 1, 2}, 0, 21, "       1              2              3"},
-        {generated(view::nearly_ordered_numbers, 40, 7), 0, 21,
+        {{3, 1, 2}, 0, 20, "       1              2              3"},
+        {generated(view::nearly_ordered_numbers, 40, 7), 0, 20,
          "1 2   4   6   8   10  12  14  16  18  20  22  24  26  28  30  32  34  36  38  40"},
-        {reversed(100), 0, 21,
+        {reversed(100), 0, 20,
          "1   5    10   15   20   25   30   35   40   45   50   55   60   65   70   75  80"},
-        {reversed(100), 1, 21,
+        {reversed(100), 1, 20,
          "21  25   30   35   40   45   50   55   60   65   70   75   80   85   90   95 100"},
     };
     for (const auto &k : cases) {

@@ -123,14 +123,14 @@ TEST(Layout, NamesUnderTheBarsAndTheRaceTable) {
     view::Drawn drawn;
     // Insertion at its fifth event in 80 x 24: slots of 15 columns from
     // column 1 (the bars beside the pseudocode take 45), each name centred
-    // on its slot's column 8, on row 20, above the positions.
+    // on its slot's column 8, on row 19, above the positions.
     v.algorithm = insertion_sort;
     v.pos = 5;
     view::clear_grid(&g, 80, 24);
     ASSERT_TRUE(view::draw(&v, &g, &drawn));
-    EXPECT_EQ(row_text(g, 20).substr(0, 45), "       j            chiave           i       ");
-    EXPECT_EQ(row_text(g, 21).substr(0, 45), "       1              2              3       ");
-    EXPECT_EQ(row_text(g, 22), " passi 1  confronti 2  scambi 2");
+    EXPECT_EQ(row_text(g, 19).substr(0, 45), "       j            chiave           i       ");
+    EXPECT_EQ(row_text(g, 20).substr(0, 45), "       1              2              3       ");
+    EXPECT_EQ(row_text(g, 21), " passi 1  confronti 2  scambi 2");
     // The race at 40 x 12 after two comparisons: the counters under the panes.
     v.race = true;
     v.tick = 2;

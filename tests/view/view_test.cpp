@@ -38,13 +38,14 @@ void expect_cells(const harness::Terminal &t, const std::vector<Expected> &cells
     }
 }
 
-// 3 1 2 at 80 x 24: three slots of 15 columns, bars 4 wide from columns 6,
+// 3 1 2 at 80 x 25: three slots of 15 columns, bars 4 wide from columns 6,
 // 21 and 36, 16 rows of bars (2 to 17), values on row 18, marks on row 19,
-// names on row 20, positions on row 21, the pseudocode from column 47, row 3.
+// names on row 20, positions on row 21, the counters on row 22 and the step
+// in words on rows 23 and 24; the pseudocode from column 47, row 3.
 TEST(SortView, ThreeValuesStepByStepWithAndWithoutColours) {
     for (bool colour : {true, false}) {
         SCOPED_TRACE(colour ? "colours" : "NO_COLOR");
-        harness::Terminal t(program, {"3", "1", "2"}, 80, 24, "xterm-256color",
+        harness::Terminal t(program, {"3", "1", "2"}, 80, 25, "xterm-256color",
                             {colour ? "NO_COLOR=" : "NO_COLOR=1"});
         ASSERT_TRUE(t.wait_text(2, 22, "passi 0  confronti 0  scambi 0"));
         t.type("n");
