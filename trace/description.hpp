@@ -1,9 +1,10 @@
 // Each algorithm described once, for the trace and the view alike: its
 // names, what its pass is, its pseudocode and the line each kind of event
-// runs there, the sort itself, and its variables with how they follow the
-// events of its log. Adding an algorithm is its name in Algorithm
-// (record.hpp), its entry in the table of description.cpp and the function
-// there that follows its variables.
+// runs there, the sort itself, its variables with how they follow the events
+// of its log, and the words that tell each step and what it decides. Adding
+// an algorithm is its name in Algorithm (record.hpp), its entry in the table
+// of description.cpp and the function there that follows its variables; its
+// words have defaults.
 #pragma once
 
 #include "record.hpp"
