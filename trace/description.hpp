@@ -65,6 +65,7 @@ enum Test : unsigned char { no_test, greater_test, less_test, not_greater_test }
 // place, as placed says of one place or of more.
 struct Words {
     const char *compared = "Confronto A[{i}] = {x} e A[{j}] = {y}";
+    bool aside = false; // it compares the values of the copy a part made (a merge)
     Test test = no_test;
     const char *holds = "";
     const char *fails = "";

@@ -19,17 +19,23 @@ void add(char *out, int size, const char *text) {
     snprintf(out + length, (size_t)(size - length), "%s", text);
 }
 
+// Which value, as given, stands at place k: of the array, or of the copy a
+// part made aside.
+int given_at(const Model *m, int k, bool aside) {
+    return aside ? m->state.aside[k] : m->state.order[k];
+}
+
 // Adds the words with {i} and {j} written as the event's places, {x} and
-// {y} as the values there.
+// {y} as the values there (of the copy, aside).
 void add_words(char *out, int size, const char *words, const Log *log, const Model *m,
-               const Event &e) {
+               const Event &e, bool aside = false) {
     for (const char *w = words; *w != '\0'; w++) {
         char part[32] = {w[0], '\0'};
         if (w[0] == '{' && w[1] != '\0' && w[2] == '}') {
             if (w[1] == 'i' || w[1] == 'j')
                 snprintf(part, sizeof part, "%d", trace::shown_place(w[1] == 'i' ? e.i : e.j));
             else
-                label(log, m->state.order[w[1] == 'x' ? e.i : e.j], part);
+                label(log, given_at(m, w[1] == 'x' ? e.i : e.j, aside), part);
             w += 2;
         }
         add(out, size, part);
@@ -61,19 +67,20 @@ const char *relation(trace::Test test, bool holds, float x, float y) {
 // "Confronto A[5] = 8 e A[6] = 2: 8 > 2, si scambiano."
 void comparison_text(const Log *log, const Model *m, const Event &e, char *text, int size) {
     const trace::Words &w = trace::describe(log->algorithm).words;
-    float x = trace::value_at(log, &m->state, e.i), y = trace::value_at(log, &m->state, e.j);
+    int p = given_at(m, e.i, w.aside), q = given_at(m, e.j, w.aside);
+    float x = log->values[p], y = log->values[q];
     bool holds = test_holds(w.test, x, y);
     char a[32], b[32];
-    label(log, m->state.order[e.i], a);
-    label(log, m->state.order[e.j], b);
-    add_words(text, size, w.compared, log, m, e);
+    label(log, p, a);
+    label(log, q, b);
+    add_words(text, size, w.compared, log, m, e, w.aside);
     char how[96];
     snprintf(how, sizeof how, ": %s %s %s", a, relation(w.test, holds, x, y), b);
     add(text, size, how);
     const char *outcome = holds ? w.holds : w.fails;
     if (outcome[0] != '\0') {
         add(text, size, ", ");
-        add_words(text, size, outcome, log, m, e);
+        add_words(text, size, outcome, log, m, e, w.aside);
     }
     add(text, size, ".");
 }
