@@ -170,7 +170,8 @@ TEST(Layout, PartShownFollowsTheStep) {
                 samples++;
                 moves += view::part_first(&v, log, &m, count) != at;
             }
-            EXPECT_LT(moves, samples / 6) << "the part moves at one step in six at most";
+            // Centred on each step, it would move at nearly every one.
+            EXPECT_LT(moves, samples / 3) << "the part moves at one step in three at most";
         }
     }
     view::View v = view_of(reversed(100));
