@@ -1,96 +1,17 @@
-// The table of the algorithms and, for each, how its variables follow the
-// events of its log. The variables of a pass stay as its end left them until
-// the next pass starts, with its first comparison.
+// The table of the algorithms, and the reading of a log with the function
+// that follows its algorithm's variables (follow_classic.hpp,
+// follow_fast.hpp). The variables of a pass stay as its end left them until
+// the next pass starts, with its first comparison. They hold places as the
+// log does, from 0; the pseudocode counts from 1, as what shows them does.
 #include "description.hpp"
 
 #include "algorithms.hpp"
+#include "follow_classic.hpp"
 #include "follow_fast.hpp"
 
 namespace trace {
 
 namespace {
-
-// Simple bubble sort: passo, j. A pass carries the least of A[j-1] and A[j]
-// from the end towards the start; the first passes places are in place.
-inline void follow_simple_bubble(Variables *v, const Event *e, const Moment &m) {
-    int &pass = v->value[0], &j = v->value[1];
-    if (e == nullptr) {
-        pass = 0;
-        j = -1;
-    } else if (e->kind == compared_event) {
-        if (m.pass_starts)
-            pass = m.state->steps.passes;
-        j = e->j;
-    }
-    v->at[1] = j;
-    v->placed_to = m.state->steps.passes;
-}
-
-// Bounded bubble sort: limite, ultimo, i. A pass runs i from the end down to
-// limite + 1; ultimo, the place of its last exchange, is the next limite,
-// and the places before limite are in place. i is shown under the bars from
-// place 1, where a pass can have it.
-inline void follow_bounded_bubble(Variables *v, const Event *e, const Moment &m) {
-    int &bound = v->value[0], &last = v->value[1], &i = v->value[2];
-    if (e == nullptr) {
-        bound = last = i = 0;
-    } else if (e->kind == compared_event) {
-        if (m.pass_starts)
-            last = 0;
-        i = e->j;
-    } else if (e->kind == exchanged_event) {
-        last = e->j;
-    } else if (e->kind == pass_event) {
-        i = bound; // where the pass stopped
-        bound = last;
-    }
-    v->at[0] = bound;
-    v->at[2] = i > 0 ? i : -1;
-    v->placed_to = bound;
-}
-
-// Selection sort: i, j, m. The pass fills place i with the least value from
-// i on, whose place m is, of those compared so far.
-inline void follow_selection(Variables *v, const Event *e, const Moment &m) {
-    int &i = v->value[0], &j = v->value[1], &least = v->value[2];
-    if (e == nullptr) {
-        i = least = 0;
-        j = -1;
-    } else if (e->kind == compared_event) {
-        if (m.pass_starts)
-            i = least = m.state->steps.passes;
-        j = e->i;
-        if (value_at(m.log, m.state, e->i) < value_at(m.log, m.state, e->j))
-            least = e->i;
-    }
-    v->at[0] = i;
-    v->at[1] = j;
-    v->at[2] = least;
-    v->placed_to = m.state->steps.passes;
-}
-
-// Insertion sort: i, j, chiave. The key taken from place i stands in the
-// free place, where each shift of A[j] moves it one place left; the places
-// up to i are in order but for the key's, until it is placed.
-inline void follow_insertion(Variables *v, const Event *e, const Moment &m) {
-    int &i = v->value[0], &j = v->value[1], &key = v->value[2];
-    if (e == nullptr) {
-        i = key = 1;
-        j = -1;
-    } else if (e->kind == compared_event) {
-        if (m.pass_starts)
-            i = key = m.state->steps.passes + 1;
-        j = e->i;
-    } else if (e->kind == exchanged_event) {
-        key = e->i;
-        j = e->i - 1;
-    }
-    v->at[0] = i;
-    v->at[1] = j;
-    v->at[2] = key;
-    v->placed_to = e == nullptr ? 0 : i + 1;
-    v->aside = m.pass_over ? -1 : key;
-}
 
 // Sets the variables as they are before the first event (e null) or as the
 // event leaves them.
@@ -133,6 +54,23 @@ template <Follow follow> void follow_events(const Log *log, int first, int end, 
     r->pass_over = pass_over;
 }
 
+// The two bubble sorts tell their steps alike.
+constexpr Words bubble_words = {
+    .test = greater_test,
+    .holds = "si scambiano",
+    .fails = "restano",
+};
+
+// So do the insertion sort and the Shell sort, whose shifts go h places.
+constexpr Words shift_words = {
+    .compared = "Confronto A[{i}] = {x} con la chiave {y}",
+    .test = greater_test,
+    .holds = "{x} si sposta a destra e la chiave prosegue",
+    .fails = "la chiave si ferma in A[{j}]",
+    .exchanged = "{y} passa da A[{i}] in A[{j}]; la chiave {x} ora è in A[{i}]",
+    .placed = {"in ordine", "in ordine tra loro"},
+};
+
 const Description descriptions[] = {
     {
         .name = "Bubble sort",
@@ -140,8 +78,8 @@ const Description descriptions[] = {
         .pass = "Ogni passo confronta tutte le coppie vicine, dalla fine verso l'inizio.",
         .code =
             {
-                "per passo da 0 a n-2:",
-                "  per j da n-1 giù a 1:",
+                "per passo da 1 a n-1:",
+                "  per j da n giù a 2:",
                 "    se A[j-1] > A[j]:",
                 "      scambia A[j-1] e A[j]",
             },
@@ -150,6 +88,7 @@ const Description descriptions[] = {
         .variables = {{"passo", false}, {"j", false}},
         .sort = [](float *a, int n, Watcher &watch) { simple_bubble(a, n, watch); },
         .read = follow_events<follow_simple_bubble>,
+        .words = bubble_words,
     },
     {
         .name = "Bubble sort con limite",
@@ -157,21 +96,22 @@ const Description descriptions[] = {
         .pass = "Ogni passo si ferma all'ultimo scambio del precedente; senza scambi si finisce.",
         .code =
             {
-                "limite = 0",
+                "limite = 1",
                 "ripeti:",
-                "  ultimo = 0",
-                "  per i da n-1 giù a limite+1:",
+                "  ultimo = 1",
+                "  per i da n giù a limite+1:",
                 "    se A[i-1] > A[i]:",
                 "      scambia A[i-1] e A[i]",
                 "      ultimo = i",
                 "  limite = ultimo",
-                "finché ultimo ≠ 0",
+                "finché ultimo > 1",
             },
         .line_of = {4, 5, 7, -1, -1},
         .shifts = false,
         .variables = {{"limite", false}, {"ultimo", false}, {"i", false}},
         .sort = [](float *a, int n, Watcher &watch) { bounded_bubble(a, n, watch); },
         .read = follow_events<follow_bounded_bubble>,
+        .words = bubble_words,
     },
     {
         .name = "Sequenziale selettivo",
@@ -179,9 +119,9 @@ const Description descriptions[] = {
         .pass = "Ogni passo porta il minimo che resta al primo posto non ancora ordinato.",
         .code =
             {
-                "per i da 0 a n-2:",
+                "per i da 1 a n-1:",
                 "  m = i",
-                "  per j da i+1 a n-1:",
+                "  per j da i+1 a n:",
                 "    se A[j] < A[m]: m = j",
                 "  scambia A[i] e A[m]",
             },
@@ -190,6 +130,15 @@ const Description descriptions[] = {
         .variables = {{"i", false}, {"j", false}, {"m", false}},
         .sort = [](float *a, int n, Watcher &watch) { selection(a, n, watch); },
         .read = follow_events<follow_selection>,
+        .words =
+            {
+                .compared = "Confronto A[{i}] = {x} con il minimo A[{j}] = {y}",
+                .test = less_test,
+                .holds = "il minimo ora è A[{i}]",
+                .fails = "il minimo resta A[{j}]",
+                .exchanged = "Scambio A[{i}] e A[{j}]: il minimo {x} va in A[{i}]",
+                .self = "Il minimo {x} è già in A[{i}]: lo scambio con se stesso non lo sposta",
+            },
     },
     {
         .name = "Insertion sort",
@@ -197,9 +146,9 @@ const Description descriptions[] = {
         .pass = "Ogni passo inserisce la chiave che segue tra gli elementi già ordinati.",
         .code =
             {
-                "per i da 1 a n-1:",
+                "per i da 2 a n:",
                 "  chiave = A[i]; j = i-1",
-                "  finché j ≥ 0 e A[j] > chiave:",
+                "  finché j ≥ 1 e A[j] > chiave:",
                 "    A[j+1] = A[j]; j = j-1",
                 "  A[j+1] = chiave",
             },
@@ -208,6 +157,7 @@ const Description descriptions[] = {
         .variables = {{"i", false}, {"j", false}, {"chiave", true}},
         .sort = [](float *a, int n, Watcher &watch) { insertion(a, n, watch); },
         .read = follow_events<follow_insertion>,
+        .words = shift_words,
     },
     {
         .name = "Shell sort",
@@ -227,9 +177,10 @@ const Description descriptions[] = {
             },
         .line_of = {5, 6, 8, -1, -1},
         .shifts = true,
-        .variables = {{"h", false}, {"i", false}, {"j", false}, {"chiave", true}},
+        .variables = {{"h", false, true}, {"i", false}, {"j", false}, {"chiave", true}},
         .sort = [](float *a, int n, Watcher &watch) { ::shell_sort(a, n, watch); },
         .read = follow_events<follow_shell>,
+        .words = shift_words,
     },
     {
         .name = "Merge sort",
@@ -263,6 +214,14 @@ const Description descriptions[] = {
                 ::merge_sort(a, n, work, watch);
             },
         .read = follow_events<follow_merge>,
+        .words =
+            {
+                .compared = "Confronto B[{i}] = {x} e B[{j}] = {y}",
+                .aside = true,
+                .test = less_test,
+                .holds = "si prende B[{i}], della parte destra",
+                .fails = "si prende B[{j}], della sinistra",
+            },
     },
     {
         .name = "Quick sort",
@@ -288,6 +247,13 @@ const Description descriptions[] = {
         .variables = {{"p", false}, {"r", false}, {"pivot", true}, {"i", false}, {"j", false}},
         .sort = [](float *a, int n, Watcher &watch) { ::quick_sort(a, n, watch); },
         .read = follow_events<follow_quick>,
+        .words =
+            {
+                .compared = "Confronto A[{i}] = {x} con il pivot A[{j}] = {y}",
+                .test = not_greater_test,
+                .holds = "va tra i valori non maggiori del pivot",
+                .fails = "resta dov'è",
+            },
     },
     {
         .name = "Heap sort",
@@ -314,6 +280,12 @@ const Description descriptions[] = {
         .variables = {{"fine", false}, {"i", false}, {"c", false}},
         .sort = [](float *a, int n, Watcher &watch) { ::heap_sort(a, n, watch); },
         .read = follow_events<follow_heap>,
+        .words =
+            {
+                .test = less_test,
+                .holds = "il maggiore è A[{j}]",
+                .fails = "resta A[{i}]",
+            },
     },
 };
 static_assert(sizeof descriptions / sizeof descriptions[0] == algorithm_count);

@@ -1,9 +1,10 @@
 // Each algorithm described once, for the trace and the view alike: its
 // names, what its pass is, its pseudocode and the line each kind of event
-// runs there, the sort itself, and its variables with how they follow the
-// events of its log. Adding an algorithm is its name in Algorithm
-// (record.hpp), its entry in the table of description.cpp and the function
-// that follows its variables (there, or in follow_fast.hpp).
+// runs there, the sort itself, its variables with how they follow the events
+// of its log, and the words that tell each step and what it decides. Adding
+// an algorithm is its name in Algorithm (record.hpp), its entry in the table
+// of description.cpp and the function that follows its variables (there, or
+// in follow_fast.hpp); its words have defaults.
 #pragma once
 
 #include "record.hpp"
@@ -43,16 +44,43 @@ struct Reading {
     bool pass_over;
 };
 
+// A variable's value is a place (shown from 1, as every place), unless it is
+// shown as the element at that place or it is a count (shown as it is).
 struct Variable_name {
     const char *name;
-    bool element; // its value is a place, shown as the element there
+    bool element;       // shown as the element at its place
+    bool count = false; // a number, not a place
+};
+
+// What a comparison decides: the test it makes of the elements at its
+// event's i and j (A[i] > A[j], A[i] < A[j], A[i] <= A[j]); none: only how
+// they compare.
+enum Test : unsigned char { no_test, greater_test, less_test, not_greater_test };
+
+// The words that tell each step and its outcome. In them {i} and {j} stand
+// for the places of the event (from 1), {x} and {y} for the values there once
+// the event is done. A comparison reads as compared, then how the two values
+// compare and, as the test holds or not, holds or fails ("Confronto A[5] = 8
+// e A[6] = 2: 8 > 2, si scambiano."); the end of a pass names the part in
+// place, as placed says of one place or of more.
+struct Words {
+    const char *compared = "Confronto A[{i}] = {x} e A[{j}] = {y}";
+    bool aside = false; // it compares the values of the copy a part made (a merge)
+    Test test = no_test;
+    const char *holds = "";
+    const char *fails = "";
+    const char *exchanged = "Scambio A[{i}] e A[{j}]: ora A[{i}] = {x} e A[{j}] = {y}";
+    const char *self = "Scambio A[{i}] con se stesso: {x} resta dov'è";
+    const char *moved = "Dalla copia, {y} torna in A[{j}]";
+    const char *part = "Si lavora sulla parte A[{i}…{j}]";
+    const char *placed[2] = {"al suo posto", "al loro posto"};
 };
 
 struct Description {
     const char *name;                 // in the trace's tables and summary, the view's titles
     const char *short_name;           // in the race's narrow summary
     const char *pass;                 // what each of its passes does, under the trace's name
-    const char *code[max_code_lines]; // in Italian, places from 0 as in C
+    const char *code[max_code_lines]; // in Italian, places from 1 to n as textbooks have them
     // The line each kind of event runs (compared, exchanged, pass, moved,
     // part, as Event_kind has them); -1: none.
     signed char line_of[event_kinds];
@@ -64,6 +92,7 @@ struct Description {
     // the variables as they are before the first event (e null) or as an
     // event leaves them (the line set to line_of before).
     void (*read)(const Log *log, int first, int end, Reading *r);
+    Words words = {};
 };
 
 const Description &describe(Algorithm algorithm);

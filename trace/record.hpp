@@ -16,6 +16,10 @@ namespace trace {
 // The arrays hold as many elements as every other array of the system.
 constexpr int capacity = 100;
 
+// Places count from 0 in the logs and the code, as in C; whatever shows one
+// shows it from 1, as the system's prompts do ("Inserire A[1]: ").
+constexpr int shown_place(int place) { return place + 1; }
+
 // The algorithms, in the order they are shown; each has its description
 // (description.hpp).
 enum Algorithm {

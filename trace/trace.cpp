@@ -32,7 +32,7 @@ void print_heading(const Description &d, int n, int width) {
     printf("\n%s\n%s\n%-6s", d.name, d.pass, "passo");
     for (int i = 0; i < n; i++) {
         char heading[16];
-        snprintf(heading, sizeof heading, "A[%d]", i + 1);
+        snprintf(heading, sizeof heading, "A[%d]", shown_place(i));
         printf(" %*s", width, heading);
     }
     printf(" confr. scambi\n");

@@ -1,10 +1,8 @@
-// The bars of a log: a bar per value, in eighths (or halves) of a cell,
-// positive ones up from the zero line and negative ones down; under them the
-// values, the marks of what the last steps did and the names of the
-// variables at their places.
+// The bars of a log: a bar per value shown, in eighths (or halves) of a
+// cell, positive ones up from the zero line and negative ones down; the
+// slots they stand in and, when the values do not all fit, the part of the
+// array shown, which follows the step.
 #include "draw.hpp"
-
-#include <string.h>
 
 #include <algorithm>
 
@@ -31,136 +29,100 @@ Cell block(int k, bool up, bool eighths, Style st) {
     return {(char32_t)(U'▀' + 8 - k), st};
 }
 
-// Where the bars stand: a slot of w columns per value from column x0, a bar
-// of bar columns in the middle of each; up rows above the zero line for the
-// values above 0 (the largest, top, fills them), down rows below it for
-// those under 0 (down to bottom).
-struct Layout {
-    int x0, w, bar;
+// How high the bars stand: up rows above the zero line for the values above
+// 0 (the largest, top, fills them), down rows below it for those under 0
+// (down to bottom).
+struct Heights {
     float top, bottom;
     int up, down;
 };
 
 // The rows above and below the zero line, in proportion to the largest
 // value each side, at least one each side that has values.
-void split_rows(Layout *l, int height) {
-    l->up = height;
-    l->down = 0;
-    if (l->bottom >= 0)
-        return;
-    l->up = 0;
-    if (l->top > 0)
-        l->up = std::max((int)((float)height * (l->top / (l->top - l->bottom)) + 0.5f), 1);
-    l->down = height - l->up;
-    if (l->down < 1 && height > 1) {
-        l->down = 1;
-        l->up = height - 1;
+Heights split_rows(const Log *log, int height) {
+    Heights h = {0, 0, height, 0};
+    for (int k = 0; k < log->n; k++) {
+        h.top = std::max(h.top, log->values[k]);
+        h.bottom = std::min(h.bottom, log->values[k]);
     }
+    if (h.bottom >= 0)
+        return h;
+    h.up = 0;
+    if (h.top > 0)
+        h.up = std::max((int)((float)height * (h.top / (h.top - h.bottom)) + 0.5f), 1);
+    h.down = height - h.up;
+    if (h.down < 1 && height > 1) {
+        h.down = 1;
+        h.up = height - 1;
+    }
+    return h;
 }
 
 // The bar of value x, its first column col, from the zero line after row
 // row0 + up - 1.
-void draw_bar(Grid *g, const View *v, const Layout &l, float x, int col, int row0, Style st) {
+void draw_bar(Grid *g, const View *v, const Heights &h, const Slots &s, float x, int col, int row0,
+              Style st) {
     bool positive = x > 0;
-    int rows = positive ? l.up : l.down;
-    float range = positive ? l.top : -l.bottom;
+    int rows = positive ? h.up : h.down;
+    float range = positive ? h.top : -h.bottom;
     int eighths = 0;
     if (x != 0 && rows > 0 && range > 0)
         eighths = std::max((int)((positive ? x : -x) / range * (float)(rows * 8) + 0.5f), 1);
     for (int r = 0; r < rows; r++) {
         Cell c = block(std::clamp(eighths - 8 * r, 0, 8), positive, v->eighths, st);
-        int row = positive ? row0 + l.up - 1 - r : row0 + l.up + r;
-        for (int d = 0; d < l.bar; d++)
+        int row = positive ? row0 + h.up - 1 - r : row0 + h.up + r;
+        for (int d = 0; d < s.bar; d++)
             put_cell(g, col + d, row, c.ch, c.style);
     }
 }
 
-void draw_labels(Grid *g, const View *v, const Log *log, const Model *m, const Layout &l, int row) {
-    for (int k = 0; k < log->n; k++) {
-        char text[32];
-        label(log, m->state.order[k], text);
-        int length = (int)strlen(text);
-        if (length <= l.w)
-            put_text(g, l.x0 + k * l.w + centred(l.w, length), row, text, colour_of(v, m, k));
-    }
-}
-
-// The part in place underlined; the marks: ! equal values reordered, *
-// moved, ^ compared.
-void draw_marks(Grid *g, const View *v, const Log *log, const Model *m, const Layout &l, int row) {
-    for (int k = 0; k < log->n; k++) {
-        Style st = colour_of(v, m, k);
-        if (m->placed[k])
-            for (int d = 0; d < l.w; d++)
-                put_cell(g, l.x0 + k * l.w + d, row, U'─', st);
-        char32_t mark = m->flagged[k] ? U'!' : m->moved[k] ? U'*' : m->compared[k] ? U'^' : 0;
-        if (mark != 0)
-            put_cell(g, l.x0 + k * l.w + (l.w - 1) / 2, row, mark, st);
-    }
-}
-
-// The names of the variables that point at place k, joined by commas.
-void names_at(const trace::Description &d, const Model *m, int k, char *text, int size) {
-    text[0] = '\0';
-    for (int q = 0; q < trace::variable_count(d); q++)
-        if (m->variables.at[q] == k) {
-            int length = (int)strlen(text);
-            snprintf(text + length, (size_t)(size - length), "%s%s", length > 0 ? "," : "",
-                     d.variables[q].name);
-        }
-}
-
-// The variables under the places they point at; a name that would cover
-// another is left out.
-void draw_names(Grid *g, const Log *log, const Model *m, Box b, const Layout &l, int row) {
-    if (m->done)
-        return;
-    const trace::Description &d = trace::describe(log->algorithm);
-    int free_from = 0;
-    for (int k = 0; k < log->n; k++) {
-        char text[64];
-        names_at(d, m, k, text, sizeof text);
-        int length = (int)strlen(text);
-        if (length == 0)
-            continue;
-        int col = std::max(l.x0 + k * l.w + (l.w - 1) / 2 - (length - 1) / 2, free_from);
-        if (col + length - 1 > b.col + b.cols - 1)
-            col = b.col + b.cols - length;
-        if (col < free_from)
-            continue;
-        put_text(g, col, row, text);
-        free_from = col + length + 1;
-    }
+// A slot per value, as wide as the box allows; where there are more values
+// than columns, a column each for the part shown.
+Slots slots_of(const View *v, const Log *log, const Model *m, Box b, int widest) {
+    int n = log->n;
+    Slots s;
+    s.count = std::min(n, b.cols);
+    s.w = s.count > 0 ? b.cols / s.count : 1;
+    s.first = s.count < n ? part_first(v, log, m, s.count) : 0;
+    s.x0 = b.col + (b.cols - s.count * s.w) / 2;
+    s.bar = s.w == 1 ? 1 : std::min(s.w - 1, widest);
+    return s;
 }
 
 } // namespace
 
-void draw_bars(Grid *g, const View *v, const Log *log, const Model *m, Box b, Below below) {
-    int n = log->n;
-    int w = n > 0 ? b.cols / n : b.cols;
-    if (n == 0 || w < 1)
-        return;
-    Layout l;
-    l.x0 = b.col + (b.cols - n * w) / 2;
-    l.w = w;
-    l.bar = w == 1 ? 1 : std::min(w - 1, below.widest);
-    l.top = l.bottom = 0;
-    for (int k = 0; k < n; k++) {
-        l.top = std::max(l.top, log->values[k]);
-        l.bottom = std::min(l.bottom, log->values[k]);
-    }
-    int height = b.rows - below.labels - below.marks - below.names;
-    split_rows(&l, height);
-    for (int k = 0; k < n; k++)
-        draw_bar(g, v, l, trace::value_at(log, &m->state, k), l.x0 + k * w + (w - l.bar) / 2, b.row,
-                 colour_of(v, m, k));
-    int row = b.row + height;
-    if (below.labels)
-        draw_labels(g, v, log, m, l, row++);
-    if (below.marks)
-        draw_marks(g, v, log, m, l, row++);
-    if (below.names)
-        draw_names(g, log, m, b, l, row);
+int part_first(const View *v, const Log *log, const Model *m, int count) {
+    int last_first = std::max(log->n - count, 0);
+    if (v->part >= 0)
+        return std::min(v->part, last_first);
+    int half = std::max(count / 2, 1);
+    int focus = m->hi - m->lo < count ? (m->lo + m->hi) / 2 : m->lead;
+    // The page whose middle half holds the focus; then both ends of the
+    // step's places in it, when they fit.
+    int from = focus - count / 4;
+    int first = (from >= 0 ? from / half : -((-from + half - 1) / half)) * half;
+    if (m->hi - m->lo < count)
+        first = std::clamp(first, m->hi - count + 1, m->lo);
+    return std::clamp(first, 0, last_first);
+}
+
+int slot_middle(const Slots &s, int k) { return s.x0 + (k - s.first) * s.w + (s.w - 1) / 2; }
+
+int under_slot(const Slots &s, Box b, int k, int length) {
+    int col = slot_middle(s, k) - (length - 1) / 2;
+    return std::max(std::min(col, b.col + b.cols - length), b.col);
+}
+
+Slots draw_bars(Grid *g, const View *v, const Log *log, const Model *m, Box b, Below below) {
+    Slots s = slots_of(v, log, m, b, below.widest);
+    if (s.count == 0)
+        return s;
+    Box bars = draw_around(g, v, log, m, s, b, below);
+    Heights h = split_rows(log, bars.rows);
+    for (int k = s.first; k < s.first + s.count; k++)
+        draw_bar(g, v, h, s, trace::value_at(log, &m->state, k),
+                 s.x0 + (k - s.first) * s.w + (s.w - s.bar) / 2, bars.row, colour_of(v, m, k));
+    return s;
 }
 
 } // namespace view

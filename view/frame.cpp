@@ -15,38 +15,46 @@ namespace view {
 
 namespace {
 
+// The keys, each line within 38 columns so that all of them fit a window of
+// 40 x 12 between the title and the status line.
 const char *const help_lines[] = {
-    "spazio      avvia / ferma",
-    "→ n  ← p    avanti / indietro di uno",
-    "PagGiù/Su   alla fine del passo dopo / prima",
+    "spazio      avvia / pausa",
+    "→ n  ← p    un passo avanti / indietro",
+    "PagGiù/Su   fine passo dopo / prima",
     "Inizio Fine l'inizio / la fine",
-    "+ -         più / meno veloce, 1-1000/s",
-    "1 2 3 4     l'algoritmo; in gara: chi corre",
-    "a           la gara / un algoritmo solo",
-    "c           lo pseudocodice, se non sta a lato",
-    "r           nuovi valori dello stesso tipo",
-    "Ctrl-L      ridisegna     ? questi tasti",
-    "q Esc       esci",
+    "+ -         più / meno veloce",
+    "1-%d         algoritmo, o chi corre",
+    "a           gara / un algoritmo solo",
+    "c  v        pseudocodice / valori",
+    "< >         sposta la parte mostrata",
+    "r  Ctrl-L   nuovi valori / ridisegna",
 };
 
-// The keys that fit in the row, the last two always.
-void keys_row(const View *v, int cols, char *status) {
-    const char *const keys[] = {"spazio avvia",    v->race ? "←→ confronto" : "←→ evento",
-                                "PagGiù/Su passo", "Inizio/Fine",
-                                "1-4 algoritmo",   "a gara",
-                                "+- velocità"};
+// The keys that fit in the row, the most useful first; the last two always.
+// What space does is what it will do now. The row leaves the window's last
+// column alone: a terminal may scroll when its last cell is written.
+void keys_row(const View *v, int cols, char *status, int size) {
+    char algorithms[24];
+    snprintf(algorithms, sizeof algorithms, "1-%d %s", trace::algorithm_count,
+             v->race ? "in gara" : "algoritmo");
+    const char *const keys[] = {v->playing ? "spazio pausa" : "spazio avvia",
+                                v->race ? "←→ confronto" : "←→ evento",
+                                algorithms,
+                                "a gara",
+                                "+- velocità",
+                                "PagGiù/Su passo",
+                                "Inizio/Fine"};
     const char *const always = "? tasti  q esci";
     status[0] = '\0';
-    int used = (int)strlen(always) + 1;
+    int used = utf8_columns(always); // from column 2
     for (const char *key : keys) {
         int length = utf8_columns(key);
-        if (used + length + 2 > cols - 1)
+        if (used + length + 2 > cols - 2)
             break;
-        strcat(status, key);
-        strcat(status, "  ");
+        snprintf(status + strlen(status), (size_t)size - strlen(status), "%s  ", key);
         used += length + 2;
     }
-    strcat(status, always);
+    snprintf(status + strlen(status), (size_t)size - strlen(status), "%s", always);
 }
 
 } // namespace
@@ -104,26 +112,28 @@ void draw_frame(Grid *g, const View *v, const char *title) {
     }
     put_text(g, cols - length, 1, right, bar);
     put_cut(g, {2, 1, cols - length - 3, 1}, 2, 1, title, bar);
-    char status[256];
-    keys_row(v, cols, status);
-    put_text(g, 2, g->rows, status);
+    char status[256] = "un tasto qualsiasi chiude l'elenco";
+    if (!v->help)
+        keys_row(v, cols, status, sizeof status);
+    put_cut(g, {2, g->rows, cols - 2, 1}, 2, g->rows, status);
 }
 
 void draw_help(Grid *g) {
-    for (int l = 0; l < (int)(sizeof help_lines / sizeof help_lines[0]); l++)
-        put_cut(g, {2, 2, g->cols - 2, g->rows - 2}, 2, 2 + l, help_lines[l]);
+    Box b = {2, 2, g->cols - 2, g->rows - 2};
+    for (int l = 0; l < (int)(sizeof help_lines / sizeof help_lines[0]) && l < b.rows; l++) {
+        char line[64];
+        snprintf(line, sizeof line, help_lines[l], trace::algorithm_count);
+        put_cut(g, b, 2, 2 + l, line);
+    }
 }
 
-bool draw(const View *v, Grid *g, int *need_cols, int *need_rows) {
+bool draw(const View *v, Grid *g, Drawn *drawn) {
     int cols = g->cols, rows = g->rows;
     clear_grid(g, cols, rows);
-    *need_cols = min_cols;
-    *need_rows = min_rows;
-    if (cols < min_cols || rows < min_rows) {
-        *need_cols = std::max(v->logs[0].n, min_cols);
+    *drawn = {};
+    if (cols < min_cols || rows < min_rows)
         return false;
-    }
-    bool ok = v->race ? draw_race(v, g, need_cols, need_rows) : draw_single(v, g, need_cols);
+    bool ok = v->race ? draw_race(v, g, drawn) : draw_single(v, g, drawn);
     if (!ok)
         clear_grid(g, cols, rows);
     return ok;

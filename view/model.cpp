@@ -30,6 +30,29 @@ void mark_event(const Log *log, int e, Model *m) {
     }
 }
 
+// The places the last event worked on or, at the start and after a pass,
+// those the variables point at (the first place when none does).
+void mark_work(const Log *log, Model *m) {
+    const Event *e = m->last >= 0 ? &log->events[m->last] : nullptr;
+    if (e != nullptr && e->kind != trace::pass_event) {
+        bool moved = e->kind == trace::moved_event; // its i is a place of the copy
+        m->lead = moved ? e->j : e->i;
+        m->lo = moved ? e->j : std::min(e->i, e->j);
+        m->hi = moved ? e->j : std::max(e->i, e->j);
+        return;
+    }
+    m->lo = log->n;
+    m->hi = -1;
+    for (int at : m->variables.at)
+        if (at >= 0 && at < log->n) {
+            m->lo = std::min(m->lo, at);
+            m->hi = std::max(m->hi, at);
+        }
+    if (m->hi < 0)
+        m->lo = m->hi = 0;
+    m->lead = m->lo;
+}
+
 } // namespace
 
 void model_at(const Log *log, int p, int from, Model *m) {
@@ -48,6 +71,7 @@ void model_at(const Log *log, int p, int from, Model *m) {
     const trace::Variables &v = m->variables;
     for (int k = 0; k < log->n; k++)
         m->placed[k] = m->done || (k >= v.placed_from && k < v.placed_to && k != v.aside);
+    mark_work(log, m);
 }
 
 } // namespace view

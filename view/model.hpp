@@ -17,6 +17,10 @@ struct Model : trace::Reading {
     bool done;
     int line; // of the pseudocode, that the last event ran; -1 at the start and the end
     int last; // the last event read, -1 at the start
+    // Where the step works: the places from lo to hi, lead the one it goes
+    // on from (of a comparison or an exchange, its first place); at the start
+    // and after a pass, the places its variables point at.
+    int lo, hi, lead;
 };
 
 // The model after the first p events of the log, with the steps from event

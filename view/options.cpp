@@ -3,7 +3,10 @@
 
 #include "read_number.hpp"
 
+#include <errno.h>
+#include <float.h>
 #include <getopt.h>
+#include <math.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
@@ -16,23 +19,27 @@ namespace {
 
 const char *const usage = "Uso: sort_view [OPZIONE]... [VALORE]...\n";
 
-const char *const help =
-    "Mostra i quattro algoritmi di ordinamento al lavoro, passo per passo, su una\n"
-    "barra per valore; i valori si scrivono dopo le opzioni, si generano con\n"
-    "--genera, oppure vengono chiesti come fa sort_trace.\n"
-    "\n"
-    "  -g, --genera=TIPO      genera i valori: casuali, ordinati, inversi, quasi\n"
-    "                         (quasi ordinati), ripetuti (pochi valori distinti)\n"
-    "  -n, --numero=N         quanti valori generare, da 1 a 100 (10)\n"
-    "  -s, --seme=S           il seme dei valori generati, da 0 a 4294967295\n"
-    "                         (senza: uno nuovo a ogni avvio)\n"
-    "  -a, --algoritmo=K      l'algoritmo mostrato all'inizio, da 1 a 4 (1)\n"
-    "  -h, --help             mostra questo aiuto ed esce\n"
-    "  -V, --version          mostra la versione ed esce\n"
-    "\n"
-    "Un VALORE è un numero reale; la virgola vale come punto (3,5). Sul terminale\n"
-    "il tasto ? elenca i tasti; se l'uscita non è un terminale, stampa ciò che\n"
-    "sort_trace stampa per gli stessi valori.\n";
+void print_help() {
+    fputs(usage, stdout);
+    printf("Mostra gli algoritmi di ordinamento al lavoro, passo per passo, su una barra\n"
+           "per valore, e ogni passo a parole con il suo esito; i valori si scrivono dopo\n"
+           "le opzioni, si generano con --genera, oppure vengono chiesti come fa\n"
+           "sort_trace. Le posizioni contano da 1: A[1] è il primo valore.\n"
+           "\n"
+           "  -g, --genera=TIPO      genera i valori: casuali, ordinati, inversi, quasi\n"
+           "                         (quasi ordinati), ripetuti (pochi valori distinti)\n"
+           "  -n, --numero=N         quanti valori generare, da 1 a 100 (10)\n"
+           "  -s, --seme=S           il seme dei valori generati, da 0 a 4294967295\n"
+           "                         (senza: uno nuovo a ogni avvio)\n"
+           "  -a, --algoritmo=K      l'algoritmo mostrato all'inizio, da 1 a %d (1)\n"
+           "  -h, --help             mostra questo aiuto ed esce\n"
+           "  -V, --version          mostra la versione ed esce\n"
+           "\n"
+           "Un VALORE è un numero reale; la virgola vale come punto (3,5). Sul terminale\n"
+           "il tasto ? elenca i tasti; se l'uscita non è un terminale, stampa ciò che\n"
+           "sort_trace stampa per gli stessi valori.\n",
+           trace::algorithm_count);
+}
 
 const option long_options[] = {
     {"genera", required_argument, nullptr, 'g'},
@@ -54,6 +61,9 @@ const struct {
     {"ripetuti", few_distinct_numbers},
 };
 
+// The first value given, as typed, for a message.
+const char *first_value = nullptr;
+
 [[noreturn]] void bad_usage(const char *what, const char *arg) {
     if (what != nullptr)
         fprintf(stderr, "sort_view: %s: %s\n", what, arg);
@@ -62,13 +72,33 @@ const struct {
     exit(2);
 }
 
-// A whole integer from low to high, or the usage error.
-long long whole_number(const char *text, long long low, long long high, const char *what) {
-    char *end;
+// The option whose value getopt_long has just read, as the user wrote it:
+// "--numero" of "--numero=5" or "--numero 5", "-n" of "-n5" or "-an 5".
+const char *typed_option(int c, char **rest) {
+    static char text[64];
+    const char *arg =
+        optind >= 2 && optarg == rest[optind - 1] ? rest[optind - 2] : rest[optind - 1];
+    if (strncmp(arg, "--", 2) == 0)
+        snprintf(text, sizeof text, "%.*s", (int)strcspn(arg, "="), arg);
+    else
+        snprintf(text, sizeof text, "-%c", c);
+    return text;
+}
+
+// A whole integer from low to high, the value of the option, or the usage
+// error.
+long long whole_number(const char *text, long long low, long long high, const char *option) {
+    char *end, what[96];
+    errno = 0;
     long long v = strtoll(text, &end, 10);
-    if (*text == '\0' || *end != '\0' || v < low || v > high)
-        bad_usage(what, text);
-    return v;
+    bool number = *text != '\0' && *end == '\0';
+    if (number && errno == 0 && v >= low && v <= high)
+        return v;
+    if (number)
+        snprintf(what, sizeof what, "%s: fuori intervallo (da %lld a %lld)", option, low, high);
+    else
+        snprintf(what, sizeof what, "%s: non è un numero intero", option);
+    bad_usage(what, text);
 }
 
 bool is_real(const char *text, float *value) {
@@ -78,6 +108,19 @@ bool is_real(const char *text, float *value) {
         return false;
     memcpy(buf, text, (size_t)len + 1);
     return parse_real(buf, len, value);
+}
+
+// Whether the text is a number, but beyond the range of a real ("1e99").
+bool out_of_range(const char *text) {
+    char buf[token_capacity];
+    snprintf(buf, sizeof buf, "%s", text);
+    for (char *c = buf; *c != '\0'; c++)
+        if (*c == ',')
+            *c = '.';
+    char *end;
+    double v = strtod(buf, &end);
+    return buf[0] != '\0' && *end == '\0' && strpbrk(buf, "iInN") == nullptr &&
+           !(fabs(v) <= FLT_MAX);
 }
 
 // Whether the argument is an option whose value is the next argument
@@ -113,8 +156,12 @@ const char *shown_option(const char *arg) {
 
 // One more value given, or the usage error.
 void add_value(Options *o, const char *text) {
+    if (o->n == 0)
+        first_value = text;
     if (o->n == trace::capacity)
         bad_usage("al massimo 100 valori", text);
+    if (out_of_range(text))
+        bad_usage("fuori intervallo", text);
     if (!is_real(text, &o->values[o->n]))
         bad_usage("non è un numero", text);
     o->n++;
@@ -131,7 +178,7 @@ int set_values_apart(int argc, char **argv, Options *o, char **rest, int size) {
         float v;
         if (!only_values && strcmp(argv[i], "--") == 0) {
             only_values = true;
-        } else if (only_values || is_real(argv[i], &v)) {
+        } else if (only_values || is_real(argv[i], &v) || out_of_range(argv[i])) {
             add_value(o, argv[i]);
         } else if (kept < size - 1) {
             rest[kept++] = argv[i];
@@ -146,7 +193,7 @@ int set_values_apart(int argc, char **argv, Options *o, char **rest, int size) {
 }
 
 // What -g, -n and -s say; each of them asks for generated numbers.
-void read_source(int c, Options *o, bool *seeded) {
+void read_source(int c, char **rest, Options *o, bool *seeded) {
     if (c == 'g') {
         bool known = false;
         for (const auto &k : kinds)
@@ -157,16 +204,17 @@ void read_source(int c, Options *o, bool *seeded) {
         if (!known)
             bad_usage("tipo sconosciuto (casuali, ordinati, inversi, quasi, ripetuti)", optarg);
     } else if (c == 'n') {
-        o->count = (int)whole_number(optarg, 1, trace::capacity, "il numero va da 1 a 100");
+        o->count = (int)whole_number(optarg, 1, trace::capacity, typed_option(c, rest));
     } else {
-        o->seed = (unsigned)whole_number(optarg, 0, 4294967295LL, "seme non valido");
+        o->seed = (unsigned)whole_number(optarg, 0, 4294967295LL, typed_option(c, rest));
         *seeded = true;
     }
 }
 
 // Reads the options, leaving optind at the first argument that is none;
-// gives whether numbers are to be generated.
-bool read_switches(int kept, char **rest, Options *o, bool *seeded) {
+// gives the first option that asks for generated numbers, as typed, or null.
+const char *read_switches(int kept, char **rest, Options *o, bool *seeded) {
+    static char generated_by[64];
     bool generated = false; // -n and -s alone generate random numbers
     opterr = 0;
     optind = 1;
@@ -176,16 +224,17 @@ bool read_switches(int kept, char **rest, Options *o, bool *seeded) {
         case 'g':
         case 'n':
         case 's':
-            read_source(c, o, seeded);
+            read_source(c, rest, o, seeded);
+            if (!generated)
+                snprintf(generated_by, sizeof generated_by, "%s", typed_option(c, rest));
             generated = true;
             break;
         case 'a':
             o->algorithm =
-                (int)whole_number(optarg, 1, trace::algorithm_count, "l'algoritmo va da 1 a 4") - 1;
+                (int)whole_number(optarg, 1, trace::algorithm_count, typed_option(c, rest)) - 1;
             break;
         case 'h':
-            fputs(usage, stdout);
-            fputs(help, stdout);
+            print_help();
             exit(0);
         case 'V':
             printf("sort_view (ordina) %s\n", ORDINA_VERSION);
@@ -196,7 +245,7 @@ bool read_switches(int kept, char **rest, Options *o, bool *seeded) {
             bad_usage("opzione sconosciuta", shown_option(rest[optind - 1]));
         }
     }
-    return generated;
+    return generated ? generated_by : nullptr;
 }
 
 } // namespace
@@ -205,11 +254,15 @@ void read_options(int argc, char **argv, Options *o) {
     char *rest[256];
     int kept = set_values_apart(argc, argv, o, rest, (int)(sizeof rest / sizeof rest[0]));
     bool seeded = false;
-    bool generated = read_switches(kept, rest, o, &seeded);
+    const char *generated_by = read_switches(kept, rest, o, &seeded);
+    bool generated = generated_by != nullptr;
     for (int i = optind; i < kept; i++)
         add_value(o, rest[i]);
-    if (generated && o->n > 0)
-        bad_usage("valori dati insieme a --genera", "--genera");
+    if (generated && o->n > 0) {
+        char what[128];
+        snprintf(what, sizeof what, "valori dati insieme a %s, che li genera", generated_by);
+        bad_usage(what, first_value);
+    }
     if (!generated && o->n > 0)
         o->source = given_numbers;
     if (generated && !seeded)

@@ -25,7 +25,7 @@ namespace {
 
 const int speeds[] = {1, 2, 5, 10, 20, 50, 100, 200, 500, 1000};
 constexpr int speed_count = sizeof speeds / sizeof speeds[0];
-constexpr int first_speed = 3; // 10 steps a second
+constexpr int first_speed = 1; // 2 steps a second: time to read each step
 
 long long now_ns() {
     timespec ts;
@@ -47,9 +47,9 @@ bool eighths_shown() {
 }
 
 // All that play keeps: the view, the numbers and where they come from, the
-// screen and the grid drawn into it, the window the size note was written
-// for, and the clock of the steps: the time it (re)started and the steps
-// taken since.
+// screen and the grid drawn into it with what the drawing told, the window
+// the size note was written for, and the clock of the steps: the time it
+// (re)started and the steps taken since.
 struct Player {
     View v;
     float *a;
@@ -58,6 +58,8 @@ struct Player {
     int speed; // of speeds
     Screen screen;
     Grid grid;
+    Drawn drawn;
+    bool noting = false; // the note is shown, not the view
     int noted_cols = 0, noted_rows = 0;
     long long clock_start = 0;
     int steps_taken = 0;
@@ -69,17 +71,18 @@ long long step_ns(const Player *p) { return 1000000000LL / p->v.speed; }
 // The view as it now is, or the note that the window is too small (written
 // once for each size of the window).
 void draw_screen(Player *p) {
-    int cols, rows, need_cols, need_rows;
+    int cols, rows;
     console_window(&cols, &rows);
     clear_grid(&p->grid, cols, rows);
-    if (draw(&p->v, &p->grid, &need_cols, &need_rows)) {
+    p->noting = !draw(&p->v, &p->grid, &p->drawn);
+    if (!p->noting) {
         show_grid(&p->grid, &p->screen);
         p->noted_cols = p->noted_rows = 0;
     } else if (cols != p->noted_cols || rows != p->noted_rows) {
         normvideo();
         clrscr();
         gotoxy(1, 1);
-        console_size_note(need_cols, need_rows);
+        console_size_note(p->drawn.need_cols, p->drawn.need_rows);
         console_flush();
         p->screen.whole = true;
         p->noted_cols = cols;
@@ -87,19 +90,34 @@ void draw_screen(Player *p) {
     }
 }
 
-// Milliseconds until the next step is due; -1 (no limit) while paused.
+// Whether the clock stands still: while a note or the help hides the view,
+// no step is taken.
+bool clock_held(const Player *p) { return p->noting || p->v.help; }
+
+void restart_clock(Player *p) {
+    p->clock_start = now_ns();
+    p->steps_taken = 0;
+}
+
+// Milliseconds until the next step is due; -1 (no limit) while paused or
+// held.
 int time_to_next_step(const Player *p) {
-    if (!p->v.playing)
+    if (!p->v.playing || clock_held(p))
         return -1;
     long long due = p->clock_start + (long long)(p->steps_taken + 1) * step_ns(p);
     long long wait = due - now_ns();
     return wait <= 0 ? 0 : (int)((wait + 999999) / 1000000);
 }
 
-// While playing, the steps that are due; at the last step play stops.
+// While playing, the steps that are due; at the last step play stops. The
+// time the clock is held is not played: it starts again from now.
 void take_due_steps(Player *p) {
     if (!p->v.playing)
         return;
+    if (clock_held(p)) {
+        restart_clock(p);
+        return;
+    }
     int due = (int)((now_ns() - p->clock_start) / step_ns(p));
     if (due > p->steps_taken) {
         go_to(&p->v, current_step(&p->v) + (due - p->steps_taken));
@@ -107,11 +125,6 @@ void take_due_steps(Player *p) {
     }
     if (current_step(&p->v) >= last_step(&p->v))
         p->v.playing = false;
-}
-
-void restart_clock(Player *p) {
-    p->clock_start = now_ns();
-    p->steps_taken = 0;
 }
 
 // The screen the program found comes back, as the terminal had it.
@@ -167,13 +180,25 @@ void race_or_alone(Player *p, int) {
     go_to(&p->v, 0);
 }
 
-void code_or_bars(Player *p, int) { p->v.code = !p->v.code; }
-void help_or_view(Player *p, int) { p->v.help = !p->v.help; }
+void code_or_bars(Player *p, int) {
+    p->v.code = !p->v.code;
+    p->v.values = false;
+}
+
+void values_or_bars(Player *p, int) {
+    p->v.values = !p->v.values;
+    p->v.code = false;
+}
+
+void part_forward(Player *p, int) { move_part(&p->v, p->drawn, 1); }
+void part_back(Player *p, int) { move_part(&p->v, p->drawn, -1); }
+void show_help(Player *p, int) { p->v.help = true; }
 
 void new_values(Player *p, int) {
     renew(p->o->source, p->a, p->n, &p->o->seed);
     record_all(p->a, p->n);
     p->v.pos = p->v.tick = 0;
+    p->v.part = -1;
 }
 
 // The next frame is drawn whole.
@@ -217,9 +242,14 @@ const Key_action key_actions[] = {
     {'1', choose_algorithm, true, '0' + trace::algorithm_count},
     {'a', race_or_alone, true},
     {'c', code_or_bars, false},
-    {'?', help_or_view, false},
+    {'v', values_or_bars, false},
+    {'>', part_forward, false},
+    {'.', part_forward, false},
+    {'<', part_back, false},
+    {',', part_back, false},
+    {'?', show_help, false},
     {'r', new_values, true},
-    {CK_RESIZE, redraw, false},
+    {CK_RESIZE, redraw, true}, // also after a stop: the time stopped is not played
     {key_ctrl_l, redraw, false},
     {'q', quit, false},
     {key_esc, quit, false},
@@ -229,6 +259,12 @@ const Key_action key_actions[] = {
 
 // Any other key, and no key (CK_NONE), does nothing.
 void act_on_key(Player *p, int key) {
+    bool helping = p->v.help;
+    if (!key_goes_on(&p->v, p->noting, key)) {
+        if (helping) // the time the help was shown is not played
+            restart_clock(p);
+        return;
+    }
     for (const Key_action &k : key_actions)
         if (key == k.key || (k.through != 0 && key >= k.key && key <= k.through)) {
             k.act(p, key);
@@ -253,6 +289,16 @@ void start_playing(Player *p, float *a, int n, Options *o) {
 }
 
 } // namespace
+
+bool key_goes_on(View *v, bool noting, int key) {
+    if (key < 0) // no key: EOF, CK_NONE, CK_RESIZE
+        return true;
+    if (v->help) {
+        v->help = false;
+        return false;
+    }
+    return !noting || key == 'q' || key == key_esc || key == key_ctrl_l;
+}
 
 int play(float *a, int n, Options *o) {
     Player p;

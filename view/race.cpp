@@ -4,6 +4,7 @@
 #include "draw.hpp"
 
 #include "trace.hpp"
+#include "utf8.hpp"
 
 #include <stdio.h>
 #include <string.h>
@@ -38,9 +39,11 @@ void draw_counters(Grid *g, Box b, int row, trace::Steps st) {
     }
 }
 
-// A pane of the race: the name, the counters unless they stand in a table
-// apart, the bars with their marks (and values where there is room).
-void draw_pane(Grid *g, const View *v, int k, Box b, bool counters) {
+// A pane of the race: the name (and the part of the values shown, where not
+// all are), the counters unless they stand in a table apart, the bars with
+// their marks (and values and positions where there is room). Gives the
+// part shown.
+Slots draw_pane(Grid *g, const View *v, int k, Box b, bool counters) {
     const Log *log = &v->logs[k];
     Model m;
     int at = race_position(log, v->tick);
@@ -53,14 +56,25 @@ void draw_pane(Grid *g, const View *v, int k, Box b, bool counters) {
     st.reverse = true;
     for (int c = 0; c < b.cols; c++)
         put_cell(g, b.col + c, b.row, U' ', st);
-    put_cut(g, b, b.col, b.row, title, st);
     int used = 1;
     if (counters) {
         draw_counters(g, b, b.row + 1, m.state.steps);
         used += counter_rows(b.cols);
     }
     Box bars = {b.col, b.row + used, b.cols, b.rows - used};
-    draw_bars(g, v, log, &m, bars, {bars.rows >= 5, true, false, 3});
+    Slots s =
+        draw_bars(g, v, log, &m, bars, {false, true, true, false, true, (bars.rows + 1) / 2, 3});
+    int room = b.cols;
+    if (s.count < log->n) {
+        char part[48];
+        part_text(s, log->n, part, sizeof part);
+        if (utf8_columns(title) + 1 + utf8_columns(part) > b.cols)
+            utf8_cut(strchr(part, ' '), 0); // "A[31…49]" without "di 100"
+        room -= utf8_columns(part) + 1;
+        put_text(g, b.col + b.cols - utf8_columns(part), b.row, part, st);
+    }
+    put_cut(g, {b.col, b.row, room, 1}, b.col, b.row, title, st);
+    return s;
 }
 
 // sort_trace's summary of the algorithms racing; in a narrow window with
@@ -106,32 +120,39 @@ struct Panes {
 
 // The roomiest layout that fits: two panes a row, else one, each with its
 // counters and a row between the rows of panes; else the same with the
-// counters in a table under the panes and the rows of panes close.
+// counters in a table under the panes and the rows of panes close. First
+// with a column for every value in each pane; else with part of the values.
 bool fit_panes(int count, int n, int cols, int rows, Panes *p) {
-    for (int compact = 0; compact <= 1; compact++)
-        for (int across = count > 1 ? 2 : 1; across >= 1; across--) {
-            int table = compact ? count : 0;
-            int gap = compact ? 0 : 1;
-            int down = (count + across - 1) / across;
-            int width = (cols - (across - 1)) / across;
-            int height = (rows - 2 - table - (down - 1) * gap) / down;
-            int least = compact ? 1 + 1 + 1 : 1 + counter_rows(width) + 2 + 1;
-            if (width >= n && height >= least) {
-                *p = {count, across, width, height, gap, compact != 0};
-                return true;
+    for (int part = 0; part <= 1; part++)
+        for (int compact = 0; compact <= 1; compact++)
+            for (int across = count > 1 ? 2 : 1; across >= 1; across--) {
+                int table = compact ? count : 0;
+                int gap = compact ? 0 : 1;
+                int down = (count + across - 1) / across;
+                int width = (cols - (across - 1)) / across;
+                int height = (rows - 2 - table - (down - 1) * gap) / down;
+                int least = compact ? 1 + 1 + 1 : 1 + counter_rows(width) + 2 + 1;
+                if ((part || width >= n) && height >= least) {
+                    *p = {count, across, width, height, gap, compact != 0};
+                    return true;
+                }
             }
-        }
     return false;
 }
 
-void draw_panes(Grid *g, const View *v, const int *racing, const Panes &p) {
+// The panes, and the table of counters under them when compact; gives the
+// part of the values the first pane shows.
+Slots draw_panes(Grid *g, const View *v, const int *racing, const Panes &p) {
+    Slots first;
     for (int q = 0; q < p.count; q++) {
         Box b = {1 + (q % p.across) * (p.width + 1), 2 + (q / p.across) * (p.height + p.gap),
                  p.width, p.height};
-        draw_pane(g, v, racing[q], b, !p.compact);
+        Slots s = draw_pane(g, v, racing[q], b, !p.compact);
+        if (q == 0)
+            first = s;
     }
     if (!p.compact)
-        return;
+        return first;
     for (int q = 0; q < p.count; q++) {
         const Log *log = &v->logs[racing[q]];
         trace::State s;
@@ -141,11 +162,12 @@ void draw_panes(Grid *g, const View *v, const int *racing, const Panes &p) {
         trace::steps_text(text + length, (int)sizeof text - length, s.steps);
         put_cut(g, {1, 1, g->cols, g->rows}, 1, g->rows - p.count + q, text);
     }
+    return first;
 }
 
 } // namespace
 
-bool draw_race(const View *v, Grid *g, int *need_cols, int *need_rows) {
+bool draw_race(const View *v, Grid *g, Drawn *drawn) {
     int n = v->logs[0].n;
     int racing[trace::algorithm_count];
     int count = 0;
@@ -164,11 +186,12 @@ bool draw_race(const View *v, Grid *g, int *need_cols, int *need_rows) {
             draw_summary(g, v, {1, 3, g->cols, g->rows - 3});
     } else if (fit_panes(count, n, g->cols, g->rows, &p)) {
         draw_frame(g, v, title);
-        draw_panes(g, v, racing, p);
+        Slots s = draw_panes(g, v, racing, p);
+        drawn->first = s.first;
+        drawn->count = s.count;
     } else { // the least: two panes a row, close, with the table
         int across = count > 1 ? 2 : 1;
-        *need_cols = std::max(across * n + across - 1, min_cols);
-        *need_rows = std::max(2 + count + 3 * ((count + across - 1) / across), min_rows);
+        drawn->need_rows = std::max(2 + count + 3 * ((count + across - 1) / across), min_rows);
         return false;
     }
     return true;

@@ -1,4 +1,5 @@
-// Positions in the logs: the race's clock, and the jumps by passes.
+// Positions in the logs: the race's clock, and the jumps by passes; the part
+// of the array shown, moved by hand.
 #include "view.hpp"
 
 #include <algorithm>
@@ -20,7 +21,7 @@ int race_end(const View *v) {
     for (int k = 0; k < trace::algorithm_count; k++)
         if (v->racing[k])
             end = std::max(end, v->logs[k].totals.comparisons);
-    return end + 1;
+    return end;
 }
 
 int current_step(const View *v) { return v->race ? v->tick : v->pos; }
@@ -33,6 +34,15 @@ void go_to(View *v, int to) {
         v->tick = to;
     else
         v->pos = to;
+    v->part = -1;
+}
+
+void move_part(View *v, const Drawn &drawn, int direction) {
+    int n = v->logs[0].n;
+    if (drawn.count <= 0 || drawn.count >= n)
+        return;
+    int from = v->part >= 0 ? v->part : drawn.first;
+    v->part = std::clamp(from + direction * std::max(drawn.count / 2, 1), 0, n - drawn.count);
 }
 
 namespace {

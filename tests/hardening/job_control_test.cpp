@@ -11,6 +11,9 @@
 // continuing it (no SIGCONT), so the program must notice by itself that it is
 // in the foreground again.
 //
+// sort_view, stopped while it plays, goes on after fg from the step where it
+// stopped.
+//
 // Under the same shells, a paste longer than a program's questions: what the
 // program does not take is discarded when it ends, and a paste still arriving
 // then (marked by the terminal) is read to its end; nothing of it runs as a
@@ -18,6 +21,8 @@
 #include "screen.hpp"
 
 #include <gtest/gtest.h>
+
+#include <stdlib.h>
 
 #include <string>
 #include <vector>
@@ -151,6 +156,37 @@ TEST_P(JobControl, StopBackgroundForeground) {
 INSTANTIATE_TEST_SUITE_P(Shells, JobControl,
                          testing::Combine(testing::ValuesIn(shells), testing::ValuesIn(waits)),
                          test_name);
+
+// The step sort_view's title shows ("evento 12/14850"), or -1.
+int shown_step(const Terminal &t) {
+    std::string title = t.row_text(1);
+    size_t at = title.find("evento ");
+    return at == std::string::npos ? -1 : atoi(title.c_str() + at + 7);
+}
+
+// sort_view playing a step a second, stopped for a while and brought back:
+// it goes on from the step where it stopped, the time stopped not played.
+TEST(JobControlView, StoppedTimeIsNotPlayed) {
+    Terminal t("/bin/dash", {"-i"}, 80, 24, "xterm-256color",
+               {"PS1=" + prompt, "ENV", "HISTFILE=/dev/null"});
+    ASSERT_TRUE(t.wait_for([&] { return prompts(t) == 1; }));
+    t.type(std::string(ORDINA_BIN_DIR "/sort_view -g inversi -n 100 -s 1\n"));
+    ASSERT_TRUE(t.wait_screen_contains("evento 0/"));
+    t.type("- ");
+    ASSERT_TRUE(t.wait_for([&] { return shown_step(t) >= 1; }));
+    int before = shown_step(t);
+    t.type("\x1a");
+    ASSERT_TRUE(t.wait_for([&] { return prompts(t) == 2; }));
+    t.idle(4000); // stopped
+    t.type("fg\n");
+    // Drawn again whole, in one write: read once it has all arrived.
+    ASSERT_TRUE(t.wait_for(
+        [&] { return shown_step(t) >= 0 && t.screen_text().find("fg") == std::string::npos; }));
+    ASSERT_TRUE(t.wait_quiet(200));
+    EXPECT_LE(shown_step(t), before + 2) << "the time stopped was played";
+    t.type("q");
+    ASSERT_TRUE(t.wait_for([&] { return prompts(t) == 3; }));
+}
 
 // A paste and the commands in it: each prints its mark only if the shell
 // runs it, not when the terminal echoes it. Three values for the programs,

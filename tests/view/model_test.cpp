@@ -1,10 +1,10 @@
 // The view in-process: the model of a position (the variables each
-// algorithm shows, the part in place, the line of code) against positions
-// worked out by hand, and the layout drawn into a grid: what a window too
-// small needs, the names of the variables under the bars, the race's
-// counters in a table when its panes have no room for them.
-#include "model.hpp"
-#include "view.hpp"
+// algorithm shows, the part in place, the line of code) and each step in
+// words, from 1, against positions worked out by hand; and the layout drawn
+// into a grid: which windows are too small, the names of the variables under
+// the bars, the race's counters in a table when its panes have no room for
+// them.
+#include "draw.hpp"
 
 #include <gtest/gtest.h>
 
@@ -77,6 +77,8 @@ std::string row_text(const view::Grid &g, int row) {
     return s.substr(0, s.find_last_not_of(' ') + 1);
 }
 
+// Every count of values is drawn from 40 x 12 up, with part of the values
+// where they do not fit; smaller windows need 40 x 12.
 TEST(Layout, WhatAWindowTooSmallNeeds) {
     const struct {
         int n;
@@ -85,15 +87,12 @@ TEST(Layout, WhatAWindowTooSmallNeeds) {
         bool drawn;
         int need_cols, need_rows;
     } cases[] = {
-        {3, false, 40, 12, true, 0, 0},
-        {3, false, 39, 12, false, 40, 12},
-        {3, false, 40, 11, false, 40, 12},
-        {60, false, 60, 8, false, 60, 12},
-        {60, false, 59, 24, false, 60, 12},
-        {3, true, 40, 12, true, 0, 0},
-        // Four panes of 30 values: two a row, close, the counters in a table.
-        {30, true, 60, 12, false, 61, 12},
-        {30, true, 61, 12, true, 0, 0},
+        {3, false, 40, 12, true, 0, 0},     {3, false, 39, 12, false, 40, 12},
+        {3, false, 40, 11, false, 40, 12},  {60, false, 60, 8, false, 40, 12},
+        {60, false, 59, 24, true, 0, 0},    {100, false, 40, 12, true, 0, 0},
+        {100, false, 80, 24, true, 0, 0},   {3, true, 40, 12, true, 0, 0},
+        {30, true, 60, 12, true, 0, 0},     {100, true, 40, 12, true, 0, 0},
+        {100, true, 39, 40, false, 40, 12},
     };
     for (const auto &k : cases) {
         SCOPED_TRACE(std::to_string(k.n) + " values in " + std::to_string(k.cols) + "x" +
@@ -107,11 +106,11 @@ TEST(Layout, WhatAWindowTooSmallNeeds) {
         std::fill_n(v.racing, insertion_sort + 1, true); // the four that race at first
         view::Grid g;
         view::clear_grid(&g, k.cols, k.rows);
-        int need_cols = 0, need_rows = 0;
-        EXPECT_EQ(view::draw(&v, &g, &need_cols, &need_rows), k.drawn);
+        view::Drawn drawn;
+        EXPECT_EQ(view::draw(&v, &g, &drawn), k.drawn);
         if (!k.drawn) {
-            EXPECT_EQ(need_cols, k.need_cols);
-            EXPECT_EQ(need_rows, k.need_rows);
+            EXPECT_EQ(drawn.need_cols, k.need_cols);
+            EXPECT_EQ(drawn.need_rows, k.need_rows);
         }
     }
 }
@@ -121,23 +120,83 @@ TEST(Layout, NamesUnderTheBarsAndTheRaceTable) {
     v.logs = logs_of({3, 1, 2}).data();
     std::fill_n(v.racing, insertion_sort + 1, true); // the four that race at first
     view::Grid g;
-    int need_cols, need_rows;
+    view::Drawn drawn;
     // Insertion at its fifth event in 80 x 24: slots of 15 columns from
     // column 1 (the bars beside the pseudocode take 45), each name centred
-    // on its slot's column 8, on row 21.
+    // on its slot's column 8, on row 19, above the positions.
     v.algorithm = insertion_sort;
     v.pos = 5;
     view::clear_grid(&g, 80, 24);
-    ASSERT_TRUE(view::draw(&v, &g, &need_cols, &need_rows));
-    EXPECT_EQ(row_text(g, 21).substr(0, 45), "       j            chiave           i       ");
-    EXPECT_EQ(row_text(g, 22), " passi 1  confronti 2  scambi 2");
+    ASSERT_TRUE(view::draw(&v, &g, &drawn));
+    EXPECT_EQ(row_text(g, 19).substr(0, 45), "       j            chiave           i       ");
+    EXPECT_EQ(row_text(g, 20).substr(0, 45), "       1              2              3       ");
+    EXPECT_EQ(row_text(g, 21), " passi 1  confronti 2  scambi 2");
     // The race at 40 x 12 after two comparisons: the counters under the panes.
     v.race = true;
     v.tick = 2;
     view::clear_grid(&g, 40, 12);
-    ASSERT_TRUE(view::draw(&v, &g, &need_cols, &need_rows));
+    ASSERT_TRUE(view::draw(&v, &g, &drawn));
     EXPECT_EQ(row_text(g, 8), "1 passi 1  confronti 2  scambi 1");
     EXPECT_EQ(row_text(g, 11), "4 passi 1  confronti 2  scambi 2");
+}
+
+// Each step in words with what it decides, places from 1, and the variables
+// as the pseudocode has them: 3 1 2 2 worked out by hand.
+TEST(Words, EachStepWithItsOutcome) {
+    const struct {
+        Algorithm algorithm;
+        int p;
+        const char *words, *variables;
+    } cases[] = {
+        {simple_bubble_sort, 1, "Confronto A[3] = 2a e A[4] = 2b: 2a ≤ 2b, restano.",
+         "passo = 1  j = 4"},
+        {simple_bubble_sort, 3, "Confronto A[1] = 3 e A[2] = 1: 3 > 1, si scambiano.",
+         "passo = 1  j = 2"},
+        {simple_bubble_sort, 4, "Scambio A[1] e A[2]: ora A[1] = 1 e A[2] = 3.",
+         "passo = 1  j = 2"},
+        {simple_bubble_sort, 5, "Fine del passo 1: A[1] al suo posto.", "passo = 1  j = 2"},
+        {simple_bubble_sort, 10, "Fine del passo 2: A[1…2] al loro posto.", "passo = 2  j = 2"},
+        {bounded_bubble_sort, 0, "Inizio: i valori come sono stati dati.",
+         "limite = 1  ultimo = 1  i = 1"},
+        {bounded_bubble_sort, 9, "Fine del passo 2: A[1…2] al loro posto.",
+         "limite = 3  ultimo = 3  i = 2"},
+        {bounded_bubble_sort, 13, "Fine del passo 4: l'array è ordinato.",
+         "limite = 4  ultimo = 4  i = 4"},
+        {selection_sort, 1,
+         "Confronto A[2] = 1 con il minimo A[1] = 3: 1 < 3, il minimo ora è A[2].",
+         "i = 1  j = 2  m = 2"},
+        {selection_sort, 2,
+         "Confronto A[3] = 2a con il minimo A[2] = 1: 2a ≥ 1, il minimo resta A[2].",
+         "i = 1  j = 3  m = 2"},
+        {selection_sort, 8, "Scambio A[2] e A[3]: il minimo 2a va in A[2].", "i = 2  j = 4  m = 3"},
+        {insertion_sort, 1,
+         "Confronto A[1] = 3 con la chiave 1: 3 > 1, 3 si sposta a destra e la chiave prosegue.",
+         "i = 2  j = 1  chiave = 1"},
+        {insertion_sort, 2, "3 passa da A[1] in A[2]; la chiave 1 ora è in A[1].",
+         "i = 2  j = 0  chiave = 1"},
+        {insertion_sort, 6,
+         "Confronto A[1] = 1 con la chiave 2a: 1 ≤ 2a, la chiave si ferma in A[2].",
+         "i = 3  j = 1  chiave = 2a"},
+        {insertion_sort, 7, "Fine del passo 2: A[1…3] in ordine tra loro.",
+         "i = 3  j = 1  chiave = 2a"},
+    };
+    std::vector<Log> &logs = logs_of({3, 1, 2, 2});
+    for (const auto &k : cases) {
+        SCOPED_TRACE("algorithm " + std::to_string(k.algorithm) + " at " + std::to_string(k.p));
+        view::Model m;
+        view::model_at(&logs[k.algorithm], k.p, k.p - 1, &m);
+        char text[320];
+        view::event_text(&logs[k.algorithm], &m, text, sizeof text);
+        EXPECT_STREQ(text, k.words);
+        view::variables_text(&logs[k.algorithm], &m, text, sizeof text);
+        EXPECT_STREQ(text, k.variables);
+    }
+    // The selection sort exchanging the least value with itself.
+    view::Model m;
+    view::model_at(&logs_of({1, 2})[selection_sort], 2, 1, &m);
+    char text[320];
+    view::event_text(&logs_of({1, 2})[selection_sort], &m, text, sizeof text);
+    EXPECT_STREQ(text, "Il minimo 1 è già in A[1]: lo scambio con se stesso non lo sposta.");
 }
 
 } // namespace

@@ -1,11 +1,14 @@
 // sort_view run as built: a step of three values cell by cell, with and
 // without colours; steps back and forth giving back the same screen; the race
-// panes and the summary; the size note and resizes; usage errors; and off a
+// panes and the summary; the size note only below 40 x 12, keys that do
+// nothing and time not played while it is shown; usage errors; and off a
 // terminal, what sort_trace prints.
 #include "piped.hpp"
 #include "screen.hpp"
 
 #include <gtest/gtest.h>
+
+#include <stdlib.h>
 
 #include <string>
 #include <vector>
@@ -35,45 +38,48 @@ void expect_cells(const harness::Terminal &t, const std::vector<Expected> &cells
     }
 }
 
-// 3 1 2 at 80 x 24: three slots of 15 columns, bars 4 wide from columns 6,
-// 21 and 36, 17 rows of bars (2 to 18), values on row 19, marks on row 20,
-// the pseudocode from column 47, row 3.
+// 3 1 2 at 80 x 25: three slots of 15 columns, bars 4 wide from columns 6,
+// 21 and 36, 16 rows of bars (2 to 17), values on row 18, marks on row 19,
+// names on row 20, positions on row 21, the counters on row 22 and the step
+// in words on rows 23 and 24; the pseudocode from column 47, row 3.
 TEST(SortView, ThreeValuesStepByStepWithAndWithoutColours) {
     for (bool colour : {true, false}) {
         SCOPED_TRACE(colour ? "colours" : "NO_COLOR");
-        harness::Terminal t(program, {"3", "1", "2"}, 80, 24, "xterm-256color",
+        harness::Terminal t(program, {"3", "1", "2"}, 80, 25, "xterm-256color",
                             {colour ? "NO_COLOR=" : "NO_COLOR=1"});
         ASSERT_TRUE(t.wait_text(2, 22, "passi 0  confronti 0  scambi 0"));
         t.type("n");
         ASSERT_TRUE(t.wait_text(2, 22, "passi 0  confronti 1  scambi 0"));
-        // A[1] and A[2] compared: marked and in the colour of a comparison.
+        // A[2] and A[3] compared: marked and in the colour of a comparison.
         expect_cells(t,
                      {{6, 2, "█", cyan},
-                      {21, 18, "█", yellow},
-                      {36, 18, "█", yellow},
-                      {23, 20, "^", yellow},
-                      {38, 20, "^", yellow},
-                      {8, 20, " ", own},
+                      {21, 17, "█", yellow},
+                      {36, 17, "█", yellow},
+                      {23, 19, "^", yellow},
+                      {38, 19, "^", yellow},
+                      {8, 19, " ", own},
                       {47, 5, " ", own, true}}, // "se A[j-1] > A[j]:"
                      colour);
+        EXPECT_EQ(t.row_text(23), " Confronto A[2] = 1 e A[3] = 2: 1 ≤ 2, restano.");
         t.type("nn");
         ASSERT_TRUE(t.wait_text(2, 22, "passi 0  confronti 2  scambi 1"));
-        // 3 and 1 exchanged: 1 is 45 eighths high (5 rows and 5 eighths), 3
+        // 3 and 1 exchanged: 1 is 43 eighths high (5 rows and 3 eighths), 3
         // the whole height; 2 as it was.
         expect_cells(t,
-                     {{6, 18, "█", light_red},
-                      {6, 13, "▅", light_red},
-                      {6, 12, " ", own},
+                     {{6, 17, "█", light_red},
+                      {6, 12, "▃", light_red},
+                      {6, 11, " ", own},
                       {21, 2, "█", light_red},
-                      {36, 18, "█", cyan},
-                      {8, 19, "1", light_red},
-                      {23, 19, "3", light_red},
-                      {38, 19, "2", cyan},
-                      {8, 20, "*", light_red},
-                      {23, 20, "*", light_red},
+                      {36, 17, "█", cyan},
+                      {8, 18, "1", light_red},
+                      {23, 18, "3", light_red},
+                      {38, 18, "2", cyan},
+                      {8, 19, "*", light_red},
+                      {23, 19, "*", light_red},
+                      {8, 21, "1", own},
                       {47, 6, " ", own, true}}, // "scambia A[j-1] e A[j]"
                      colour);
-        EXPECT_EQ(t.text_at(2, 23, 16), "Scambio A[0] e A");
+        EXPECT_EQ(t.row_text(23), " Scambio A[1] e A[2]: ora A[1] = 1 e A[2] = 3.");
         t.type("q");
         ASSERT_TRUE(t.wait_exit());
         EXPECT_EQ(t.exit_status(), 0);
@@ -144,7 +150,7 @@ TEST(SortView, RacePanesAndTheSummary) {
     harness::Terminal t(program, {"3", "1", "2"}, 80, 24);
     ASSERT_TRUE(t.wait_screen_contains("evento 0/"));
     t.type("an");
-    ASSERT_TRUE(t.wait_screen_contains("confronto 1/5"));
+    ASSERT_TRUE(t.wait_screen_contains("confronto 1/4"));
     const struct {
         int col, row;
         const char *title, *counters;
@@ -160,7 +166,7 @@ TEST(SortView, RacePanesAndTheSummary) {
         EXPECT_EQ(t.text_at(p.col, p.row + 1, (int)strlen(p.counters)), p.counters);
     }
     t.type("nn"); // the insertion sort has made its three comparisons
-    ASSERT_TRUE(t.wait_screen_contains("confronto 3/5"));
+    ASSERT_TRUE(t.wait_screen_contains("confronto 3/4"));
     EXPECT_EQ(t.text_at(41, 13, 22), "4 Insertion sort: fine");
     EXPECT_EQ(t.text_at(1, 2, 13), "1 Bubble sort");
 
@@ -177,25 +183,49 @@ TEST(SortView, RacePanesAndTheSummary) {
     EXPECT_EQ(rows, 5); // the heading and four rows
 }
 
-TEST(SortView, SizeNoteUntilTheWindowIsLargeEnough) {
-    harness::Terminal t(program, {"-g", "casuali", "-n", "60", "-s", "7"}, 60, 8);
-    // The one-line note, naming the size needed.
-    ASSERT_TRUE(t.wait_for([&] { return t.row_text(1).find("60×12") != std::string::npos; }));
+// The step the title shows ("evento 12/14850").
+int shown_step(const harness::Terminal &t) {
+    std::string title = t.row_text(1);
+    size_t at = title.find("evento ");
+    return at == std::string::npos ? -1 : atoi(title.c_str() + at + 7);
+}
+
+// The note that the window is too small, on the rows it needs, alone.
+bool size_note(const harness::Terminal &t) {
+    std::string screen = t.screen_text();
+    return screen.find("40×12") != std::string::npos && screen.find("Bubble") == std::string::npos;
+}
+
+// 100 values are watched from 40 x 12 up; a window smaller than that gets
+// the note, and while it is shown keys do nothing (q ends) and the time
+// playing is not played.
+TEST(SortView, SizeNoteOnlyBelowTheLeastWindow) {
+    harness::Terminal t(program, {"-g", "casuali", "-n", "100", "-s", "7"}, 60, 8);
+    ASSERT_TRUE(t.wait_for([&] { return size_note(t); }));
     for (int row = 2; row <= t.rows(); row++)
         EXPECT_EQ(t.row_text(row), "");
+    // Ctrl-L writes the note again once the keys before it are read.
+    size_t written = t.output().size();
+    t.type("n \x0c");
+    ASSERT_TRUE(t.wait_for([&] { return t.output().size() > written && size_note(t); }));
     t.resize(80, 24);
     ASSERT_TRUE(t.wait_text(2, 1, "1 Bubble sort"));
-    t.type("n");
-    ASSERT_TRUE(t.wait_screen_contains("evento 1/"));
-    t.resize(50, 24); // 60 values need 60 columns
-    ASSERT_TRUE(t.wait_for([&] { return t.row_text(1).find("60×12") != std::string::npos; }));
-    t.resize(70, 12);
+    EXPECT_TRUE(t.wait_screen_contains("evento 0/12614  pausa 2/s"));
+    EXPECT_TRUE(t.wait_screen_contains("< A[1…80] di 100 >"));
+    t.resize(40, 12);
+    ASSERT_TRUE(t.wait_screen_contains("< A[1…40] di 100 >"));
+    t.resize(80, 24);
+    t.type("- "); // playing, a step a second
+    ASSERT_TRUE(t.wait_for([&] { return shown_step(t) >= 1; }));
+    int before = shown_step(t);
+    t.resize(39, 12);
+    ASSERT_TRUE(t.wait_for([&] { return size_note(t); }));
+    t.idle(4000);
+    t.resize(80, 24);
     ASSERT_TRUE(t.wait_text(2, 1, "1 Bubble sort"));
-    EXPECT_TRUE(t.wait_screen_contains("evento 1/"));
-    t.resize(70, 11);
-    ASSERT_TRUE(t.wait_for([&] { return t.row_text(1).find("60×12") != std::string::npos; }));
-    for (int row = 2; row <= t.rows(); row++)
-        EXPECT_EQ(t.row_text(row), "");
+    EXPECT_LE(shown_step(t), before + 2) << "the time with the note was played";
+    t.resize(39, 12);
+    ASSERT_TRUE(t.wait_for([&] { return size_note(t); }));
     t.type("q");
     ASSERT_TRUE(t.wait_exit());
     EXPECT_EQ(t.exit_status(), 0);
@@ -210,10 +240,12 @@ TEST(SortView, UsageErrors) {
     } cases[] = {
         {{"--gara"}, "sort_view: opzione sconosciuta: --gara\n"},
         {{"--genera=tanti"}, "sort_view: tipo sconosciuto"},
-        {{"--numero", "101"}, "sort_view: il numero va da 1 a 100: 101\n"},
+        {{"--numero", "101"}, "sort_view: --numero: fuori intervallo (da 1 a 100): 101\n"},
         {{"-g"}, "sort_view: manca il valore dell'opzione: -g\n"},
         {{"1", "nan"}, "sort_view: non è un numero: nan\n"},
-        {{"-g", "ordinati", "5"}, "sort_view: valori dati insieme a --genera"},
+        {{"1", "1e99"}, "sort_view: fuori intervallo: 1e99\n"},
+        {{"-g", "ordinati", "5"}, "sort_view: valori dati insieme a -g, che li genera: 5\n"},
+        {{"-n", "5", "3", "1"}, "sort_view: valori dati insieme a -n, che li genera: 3\n"},
         {too_many, "sort_view: al massimo 100 valori: 1\n"},
     };
     for (const auto &k : cases) {
