@@ -81,10 +81,12 @@ bool redraw_due() {
 // The stream's write: text for the model and the terminal. After a stop or
 // a resize the screen is drawn again first, so that the text lands on it.
 ssize_t write_stream(void *, const char *bytes, size_t count) {
+    o.in_stream = true; // the stream is being flushed: not to be used now
     if (!o.queuing)
         terminal_notice_foreground();
     if (redraw_due())
         output_redraw();
+    o.in_stream = false;
     for (size_t i = 0; i < count; i++)
         if (bytes[i] != '\0') {
             model_text(bytes + i, 1);
@@ -111,14 +113,16 @@ void take_text() {
 void output_emit(const char *s) {
     if (s == nullptr)
         return;
+    if (o.in_stream) { // drawing again from the stream's write: behind what is queued
+        tputs(s, 1, queue_byte);
+        return;
+    }
     if (redraw_due())
         output_redraw();
     take_text();
     tputs(s, 1, queue_byte);
     putc('\0', stdout);
 }
-
-namespace {} // namespace
 
 // Brings the terminal's colours and attributes to want, writing only what
 // changes.

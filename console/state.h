@@ -41,6 +41,7 @@ struct Output {
     int queued_length;
     bool queuing;                   // a flush of the stream queues its text, and writes nothing
     bool failed;                    // a write failed since the stream last told
+    bool in_stream;                 // the stream's write runs (and draws the screen again)
     char stream_buffer[256 * 1024]; // the stream's own
     // Whether the terminal was asked where the cursor is, and let the first
     // question go unanswered (it is not asked again).

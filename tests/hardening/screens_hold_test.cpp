@@ -102,6 +102,22 @@ TEST_P(DrawnAgain, OnCtrlLAndOnAResize) {
 
 INSTANTIATE_TEST_SUITE_P(Programs, DrawnAgain, testing::ValuesIn(waits), wait_name);
 
+// In the middle of sort_menu's paced listing, which writes and pauses with no
+// key wait: the next line lands on the screen drawn again.
+TEST(ScreensHold, AResizeDuringTheListing) {
+    Terminal t(bin("sort_menu"), {}, 80, 50);
+    std::string values = "20\n";
+    for (int k = 20; k >= 1; k--)
+        values += std::to_string(k) + (k > 1 ? " " : "\n");
+    play(t, {{last_credit, "k"}, {"Scelta:", "1\n"}, {"Inserire la dim:", values.c_str()}});
+    ASSERT_TRUE(t.wait_screen_contains("2.0000"));
+    t.scribble(words);
+    t.resize(90, 50);
+    EXPECT_TRUE(t.wait_screen_contains("20.0000"));
+    EXPECT_EQ(t.screen_text().find("Stopped"), std::string::npos) << t.screen_text();
+    EXPECT_NE(t.screen_text().find("Elenco ordinato"), std::string::npos) << t.screen_text();
+}
+
 // Keys typed during the credits show at the prompt; a long answer rejected
 // leaves nothing behind and the frame under the prompt whole: the same
 // whether the terminal tells where the cursor is or not.
