@@ -30,6 +30,14 @@ const char *const help_lines[] = {
     "r  Ctrl-L   nuovi valori / ridisegna",
 };
 
+// What the kinds of generated values show, under the keys where the window
+// has room for them.
+const char *const lesson_lines[] = {
+    "-g, i valori per le lezioni:",
+    "ordinati    quick sort, caso peggiore",
+    "ripetuti    chi è stabile e chi no",
+};
+
 // The keys that fit in the row, the most useful first; the last two always.
 // What space does is what it will do now. The row leaves the window's last
 // column alone: a terminal may scroll when its last cell is written.
@@ -120,11 +128,15 @@ void draw_frame(Grid *g, const View *v, const char *title) {
 
 void draw_help(Grid *g) {
     Box b = {2, 2, g->cols - 2, g->rows - 2};
-    for (int l = 0; l < (int)(sizeof help_lines / sizeof help_lines[0]) && l < b.rows; l++) {
+    const int keys = sizeof help_lines / sizeof help_lines[0];
+    const int lessons = sizeof lesson_lines / sizeof lesson_lines[0];
+    for (int l = 0; l < keys && l < b.rows; l++) {
         char line[64];
         snprintf(line, sizeof line, help_lines[l], trace::algorithm_count);
         put_cut(g, b, 2, 2 + l, line);
     }
+    for (int l = 0; l < lessons && keys + 1 + lessons <= b.rows; l++)
+        put_cut(g, b, 2, 2 + keys + 1 + l, lesson_lines[l]);
 }
 
 bool draw(const View *v, Grid *g, Drawn *drawn) {

@@ -6,6 +6,7 @@
 // and the speed keys.
 #include "draw.hpp"
 #include "numbers.hpp"
+#include "options.hpp"
 #include "play.hpp"
 
 #include "console.h"
@@ -367,6 +368,33 @@ TEST(Layout, RaceOfAnySet) {
             EXPECT_EQ(row_text(g, k.table_row + 3),
                       "7 passi 0  confronti 2  scambi 1   8 passi 0  confronti 2  scambi 1");
         }
+    }
+}
+
+// --gara (-G) chooses who races, and starts on the race.
+TEST(Options, TheRaceChosen) {
+    const struct {
+        std::vector<const char *> args;
+        const char *racing; // x: racing
+        bool race;
+    } cases[] = {
+        {{"3", "1"}, "xxxx....", false},
+        {{"--gara=1,5,6", "3", "1"}, "x...xx..", true},
+        {{"-G", "8,2", "-g", "ordinati"}, ".x.....x", true},
+        {{"-G8"}, ".......x", true},
+    };
+    for (const auto &k : cases) {
+        std::vector<char *> argv = {(char *)"sort_view"};
+        for (const char *a : k.args)
+            argv.push_back((char *)a);
+        argv.push_back(nullptr);
+        view::Options o;
+        view::read_options((int)argv.size() - 1, argv.data(), &o);
+        std::string racing;
+        for (bool r : o.racing)
+            racing += r ? 'x' : '.';
+        EXPECT_EQ(racing, k.racing) << k.args[0];
+        EXPECT_EQ(o.race, k.race) << k.args[0];
     }
 }
 
