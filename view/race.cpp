@@ -123,38 +123,78 @@ void draw_summary(Grid *g, const View *v, Box b, int count) {
     put_cut(g, b, col, row, "in cui sono stati dati (- se nessuno si ripete).");
 }
 
-// The row of the table of counters of the algorithm k racing at the tick
-// ("5 passi 1  confronti 4  scambi 2").
-void counters_row(const View *v, int k, int tick, char *text, int size) {
+// The table of the counters under close panes: a row for each algorithm
+// racing ("5 passi 1  confronti 4  scambi 2"), two a row where they fit;
+// else the counters alone in columns under their names, two a row where
+// those fit; else one a row. Each entry width columns, three between; its
+// columns do not move while the race runs, being as wide as the race's
+// last counters need.
+struct Table {
+    int across, width;
+    bool heading;
+    int rows(int count) const { return heading + (count + across - 1) / across; }
+};
+
+// The entry of the algorithm k racing at the tick, in a table with or
+// without the heading.
+void counters_entry(const View *v, int k, int tick, bool heading, char *text, int size) {
     const Log *log = &v->logs[k];
     trace::State s;
     trace::replay(log, race_position(log, tick), &s);
     int length = snprintf(text, (size_t)size, "%d ", k + 1);
-    trace::steps_text(text + length, size - length, s.steps);
+    if (heading)
+        snprintf(text + length, (size_t)(size - length), "%5d %9d %6d", s.steps.passes,
+                 s.steps.comparisons, s.steps.exchanges);
+    else
+        trace::steps_text(text + length, size - length, s.steps);
+}
+
+Table table_of(const View *v, const int *racing, int count, int cols) {
+    Table t = {1, 0, false};
+    for (bool heading : {false, true}) {
+        t.heading = heading;
+        t.width = 0;
+        for (int q = 0; q < count; q++) {
+            char text[96];
+            counters_entry(v, racing[q], race_end(v), heading, text, sizeof text);
+            t.width = std::max(t.width, (int)strlen(text));
+        }
+        if (cols >= 2 * t.width + 3) {
+            t.across = 2;
+            return t;
+        }
+    }
+    t.heading = false; // one a row, as wide as the window allows
+    t.width = cols;
+    return t;
+}
+
+void draw_table_of_counters(Grid *g, const View *v, const int *racing, int count, Table t) {
+    int row = g->rows - t.rows(count);
+    for (int c = 0; c < t.across && t.heading; c++) {
+        char text[64];
+        snprintf(text, sizeof text, "  %5s %9s %6s", trace::counter_names[0],
+                 trace::counter_names[1], trace::counter_names[2]);
+        put_text(g, 1 + c * (t.width + 3), row, text);
+    }
+    row += t.heading;
+    for (int q = 0; q < count; q++) {
+        char text[96];
+        counters_entry(v, racing[q], v->tick, t.heading, text, sizeof text);
+        int col = 1 + q % t.across * (t.width + 3);
+        put_cut(g, {col, 1, t.width, 1}, col, row + q / t.across, text);
+    }
 }
 
 // How the panes stand: shown of the count racing, across a row, each width
 // by height, a gap of rows between the rows of panes, and the counters in
-// each pane or in a table under them (compact), of a row for each racing,
-// table_across a row, table_width columns each and three between.
+// each pane or in a table under them (compact).
 struct Panes {
     int count, shown, across, width, height, gap;
     bool compact;
-    int table_across, table_width;
-    int table_rows() const { return compact ? (count + table_across - 1) / table_across : 0; }
+    Table table;
+    int table_rows() const { return compact ? table.rows(count) : 0; }
 };
-
-// The widest row of the table of counters, at the race's end, where the
-// counters are largest: its columns do not move while it runs.
-int table_width(const View *v, const int *racing, int count) {
-    int widest = 0;
-    for (int q = 0; q < count; q++) {
-        char text[96];
-        counters_row(v, racing[q], race_end(v), text, sizeof text);
-        widest = std::max(widest, (int)strlen(text));
-    }
-    return widest;
-}
 
 // Whether shown panes fit as p asks for its across, compact and part (each
 // pane narrower than the values); sets the rest of p.
@@ -174,8 +214,8 @@ bool panes_fit(int n, int cols, int rows, bool part, Panes *p) {
 // else with part of the values. Where all do not fit, the panes of the first
 // ones racing that fit, the counters of all in the table; where none does,
 // the table alone.
-Panes fit_panes(int count, int n, int cols, int rows, int table_width) {
-    Panes p = {count, 0, 1, cols, 0, 0, true, cols >= 2 * table_width + 3 ? 2 : 1, table_width};
+Panes fit_panes(int count, int n, int cols, int rows, Table table) {
+    Panes p = {count, 0, 1, cols, 0, 0, true, table};
     for (p.shown = count; p.shown >= 1; p.shown--)
         for (int part = 0; part <= 1; part++)
             for (int compact = 0; compact <= 1; compact++)
@@ -184,7 +224,7 @@ Panes fit_panes(int count, int n, int cols, int rows, int table_width) {
                     if (panes_fit(n, cols, rows, part != 0, &p))
                         return p;
                 }
-    p = {count, 0, 1, cols, 0, 0, true, p.table_across, table_width};
+    p = {count, 0, 1, cols, 0, 0, true, table};
     return p;
 }
 
@@ -199,13 +239,8 @@ Slots draw_panes(Grid *g, const View *v, const int *racing, const Panes &p) {
         if (q == 0)
             first = s;
     }
-    for (int q = 0; q < p.count && p.compact; q++) {
-        char text[96];
-        counters_row(v, racing[q], v->tick, text, sizeof text);
-        int col = 1 + q % p.table_across * (p.table_width + 3);
-        int row = g->rows - p.table_rows() + q / p.table_across;
-        put_cut(g, {col, row, p.table_width, 1}, col, row, text);
-    }
+    if (p.compact)
+        draw_table_of_counters(g, v, racing, p.count, p.table);
     return first;
 }
 
@@ -230,7 +265,7 @@ bool draw_race(const View *v, Grid *g, Drawn *drawn) {
         draw_summary(g, v, {1, 2, g->cols, g->rows - 2}, count);
         return true;
     }
-    Panes p = fit_panes(count, n, g->cols, g->rows, table_width(v, racing, count));
+    Panes p = fit_panes(count, n, g->cols, g->rows, table_of(v, racing, count, g->cols));
     if (2 + p.table_rows() > g->rows) {
         drawn->need_rows = std::max(2 + p.table_rows(), min_rows);
         return false;

@@ -369,6 +369,16 @@ TEST(Layout, RaceOfAnySet) {
                       "7 passi 0  confronti 2  scambi 1   8 passi 0  confronti 2  scambi 1");
         }
     }
+    // With 100 values the rows of the table would not stand two a row: the
+    // counters alone under their names do, and leave the panes two rows of
+    // bars.
+    v = view_of(reversed(100));
+    v.race = true;
+    v.tick = 10;
+    view::Grid g = drawn(v, 80, 24);
+    EXPECT_EQ(row_text(g, 19), "  passi confronti scambi     passi confronti scambi");
+    EXPECT_EQ(row_text(g, 20), "1     0        10     10   2     0        10     10");
+    EXPECT_EQ(row_text(g, 14).substr(0, 12), "7 Quick sort");
 }
 
 // --gara (-G) chooses who races, and starts on the race.
