@@ -135,18 +135,15 @@ struct Table {
     int rows(int count) const { return heading + (count + across - 1) / across; }
 };
 
-// The entry of the algorithm k racing at the tick, in a table with or
+// The entry of the algorithm k with its counters, in a table with or
 // without the heading.
-void counters_entry(const View *v, int k, int tick, bool heading, char *text, int size) {
-    const Log *log = &v->logs[k];
-    trace::State s;
-    trace::replay(log, race_position(log, tick), &s);
+void counters_entry(int k, trace::Steps steps, bool heading, char *text, int size) {
     int length = snprintf(text, (size_t)size, "%d ", k + 1);
     if (heading)
-        snprintf(text + length, (size_t)(size - length), "%5d %9d %6d", s.steps.passes,
-                 s.steps.comparisons, s.steps.exchanges);
+        snprintf(text + length, (size_t)(size - length), "%5d %9d %6d", steps.passes,
+                 steps.comparisons, steps.exchanges);
     else
-        trace::steps_text(text + length, size - length, s.steps);
+        trace::steps_text(text + length, size - length, steps);
 }
 
 Table table_of(const View *v, const int *racing, int count, int cols) {
@@ -156,7 +153,7 @@ Table table_of(const View *v, const int *racing, int count, int cols) {
         t.width = 0;
         for (int q = 0; q < count; q++) {
             char text[96];
-            counters_entry(v, racing[q], race_end(v), heading, text, sizeof text);
+            counters_entry(racing[q], v->logs[racing[q]].totals, heading, text, sizeof text);
             t.width = std::max(t.width, (int)strlen(text));
         }
         if (cols >= 2 * t.width + 3) {
@@ -179,8 +176,11 @@ void draw_table_of_counters(Grid *g, const View *v, const int *racing, int count
     }
     row += t.heading;
     for (int q = 0; q < count; q++) {
+        const Log *log = &v->logs[racing[q]];
+        trace::State s;
+        trace::replay(log, race_position(log, v->tick), &s);
         char text[96];
-        counters_entry(v, racing[q], v->tick, t.heading, text, sizeof text);
+        counters_entry(racing[q], s.steps, t.heading, text, sizeof text);
         int col = 1 + q % t.across * (t.width + 3);
         put_cut(g, {col, 1, t.width, 1}, col, row + q / t.across, text);
     }
