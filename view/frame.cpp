@@ -80,8 +80,31 @@ void put_cut(Grid *g, Box b, int col, int row, const char *text, Style st) {
     put_text(g, col, row, cut, st);
 }
 
+namespace {
+
+// The text of a value, kept by the value's bits: value_text tries nine
+// precisions, and a frame labels up to 100 places in each of eight panes.
+int kept_value_text(float v, char *text) {
+    static struct {
+        unsigned bits;
+        int length; // 0: none kept
+        char text[24];
+    } kept[256];
+    unsigned bits;
+    memcpy(&bits, &v, sizeof bits);
+    auto &k = kept[(bits * 2654435761u) >> 24];
+    if (k.length == 0 || k.bits != bits) {
+        k.length = value_text(v, k.text);
+        k.bits = bits;
+    }
+    memcpy(text, k.text, sizeof k.text);
+    return k.length;
+}
+
+} // namespace
+
 void label(const trace::Log *log, int p, char *text) {
-    int length = value_text(log->values[p], text);
+    int length = kept_value_text(log->values[p], text);
     int r = trace::repeat_index(log->values, log->n, p); // below capacity
     if (r >= 0)
         text[length++] = (char)('a' + r % 26);
