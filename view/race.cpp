@@ -88,8 +88,11 @@ Slots draw_pane(Grid *g, const View *v, int k, Box b, bool counters) {
 // sort_trace's summary of the algorithms racing; in a narrow window with
 // their short names, in a short one without its title and its legend.
 void draw_summary(Grid *g, const View *v, Box b, int count) {
-    bool legend = b.rows >= 2 + 1 + count + 3, title = b.rows >= 2 + 1 + count;
-    int row = b.row + (b.rows >= 1 + 2 + 1 + count + 3); // a row apart from the title bar
+    // The heading and a row each; the title and a blank row take 2 more, the
+    // legend with a blank row before it 3 more.
+    int rows = 1 + count;
+    bool title = b.rows >= 2 + rows, legend = b.rows >= 2 + rows + 3;
+    int row = b.row + (b.rows >= 1 + 2 + rows + 3); // a row apart from the title bar
     if (title) {
         put_centred(g, b, row++, "Riepilogo sugli stessi dati");
         row++;
@@ -146,6 +149,7 @@ void counters_entry(int k, trace::Steps steps, bool heading, char *text, int siz
         trace::steps_text(text + length, size - length, steps);
 }
 
+// The table that the window's columns take.
 Table table_of(const View *v, const int *racing, int count, int cols) {
     Table t = {1, 0, false};
     for (bool heading : {false, true}) {
@@ -166,6 +170,7 @@ Table table_of(const View *v, const int *racing, int count, int cols) {
     return t;
 }
 
+// The table on the rows above the status line, with the counters at the tick.
 void draw_table_of_counters(Grid *g, const View *v, const int *racing, int count, Table t) {
     int row = g->rows - t.rows(count);
     for (int c = 0; c < t.across && t.heading; c++) {
