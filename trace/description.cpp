@@ -26,6 +26,10 @@ void start_reading(const Log *log, Follow follow, Reading *r) {
     v.line = -1;
     v.placed_from = v.placed_to = 0;
     v.aside = -1;
+    for (bool &placed : v.placed_one)
+        placed = false;
+    v.part_from = v.part_to = v.part_split = -1;
+    v.copied = false;
     r->pass_over = true;
     follow(&v, nullptr, {log, &r->state, false, true});
 }
@@ -70,6 +74,13 @@ constexpr Words shift_words = {
     .exchanged = "{y} passa da A[{i}] in A[{j}]; la chiave {x} ora è in A[{i}]",
     .placed = {"in ordine", "in ordine tra loro"},
 };
+
+// The Shell sort's end of a pass is of all the elements h apart.
+constexpr Words shell_words = [] {
+    Words w = shift_words;
+    w.passed = "gli elementi a distanza {.h} sono in ordine tra loro";
+    return w;
+}();
 
 const Description descriptions[] = {
     {
@@ -180,7 +191,7 @@ const Description descriptions[] = {
         .variables = {{"h", false, true}, {"i", false}, {"j", false}, {"chiave", true}},
         .sort = [](float *a, int n, Watcher &watch) { ::shell_sort(a, n, watch); },
         .read = follow_events<follow_shell>,
-        .words = shift_words,
+        .words = shell_words,
     },
     {
         .name = "Merge sort",
@@ -221,6 +232,11 @@ const Description descriptions[] = {
                 .test = less_test,
                 .holds = "si prende B[{i}], della parte destra",
                 .fails = "si prende B[{j}], della sinistra",
+                .moved = "{y} va da B[{i}] in A[{j}]",
+                .moved_rest =
+                    "L'altra parte è esaurita: {y} va da B[{i}] in A[{j}] senza confronto",
+                .part = "Fondo A[{.p}…{.q}] e A[{.q+1}…{.r}], già ordinate: le copio in B",
+                .passed = "A[{.p}…{.r}] fusa, in ordine",
             },
     },
     {
@@ -253,6 +269,8 @@ const Description descriptions[] = {
                 .test = not_greater_test,
                 .holds = "va tra i valori non maggiori del pivot",
                 .fails = "resta dov'è",
+                .part = "Partiziono A[{i}…{j}] intorno al pivot A[{j}] = {y}",
+                .passed = "il pivot {.pivot} è al suo posto, A[{.i+1}]",
             },
     },
     {
@@ -285,6 +303,7 @@ const Description descriptions[] = {
                 .test = less_test,
                 .holds = "il maggiore è A[{j}]",
                 .fails = "resta A[{i}]",
+                .first_passed = "A[1…{.fine}] è uno heap, il massimo in A[1]",
             },
     },
 };

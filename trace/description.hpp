@@ -17,12 +17,20 @@ constexpr int max_code_lines = 16;
 // The algorithm's variables at a point of its log, and what they tell: the
 // line of the pseudocode being run (-1: none), the part of the array in
 // place (from placed_from to placed_to - 1, but for the place aside, whose
-// value is held apart; -1: none).
+// value is held apart; -1: none, and the places in place one by one, which
+// make no range: the quick sort's pivots), the part of the array worked on
+// (a merge's, a partition's, the heap).
 struct Variables {
     int value[max_variables]; // in the order of the description's names
     int at[max_variables];    // the place each points at under the bars; -1: none
     int line;
     int placed_from, placed_to, aside;
+    bool placed_one[capacity];
+    // The part worked on, from part_from to part_to (-1: none), split after
+    // part_split into the two parts a merge joins (-1: not split); copied
+    // while the merge takes its elements back from the part's copy, B.
+    int part_from, part_to, part_split;
+    bool copied;
 };
 
 // What an algorithm's variables follow an event with: the log, the state
@@ -59,10 +67,12 @@ enum Test : unsigned char { no_test, greater_test, less_test, not_greater_test }
 
 // The words that tell each step and its outcome. In them {i} and {j} stand
 // for the places of the event (from 1), {x} and {y} for the values there once
-// the event is done. A comparison reads as compared, then how the two values
-// compare and, as the test holds or not, holds or fails ("Confronto A[5] = 8
-// e A[6] = 2: 8 > 2, si scambiano."); the end of a pass names the part in
-// place, as placed says of one place or of more.
+// the event is done, {.name} for the algorithm's variable of that name as the
+// variables show it ({.q+1}: a place, the one after it). A comparison reads
+// as compared, then how the two values compare and, as the test holds or
+// not, holds or fails ("Confronto A[5] = 8 e A[6] = 2: 8 > 2, si
+// scambiano."); the end of a pass says what passed says, or else names the
+// part in place, as placed says of one place or of more.
 struct Words {
     const char *compared = "Confronto A[{i}] = {x} e A[{j}] = {y}";
     bool aside = false; // it compares the values of the copy a part made (a merge)
@@ -72,8 +82,11 @@ struct Words {
     const char *exchanged = "Scambio A[{i}] e A[{j}]: ora A[{i}] = {x} e A[{j}] = {y}";
     const char *self = "Scambio A[{i}] con se stesso: {x} resta dov'è";
     const char *moved = "Dalla copia, {y} torna in A[{j}]";
+    const char *moved_rest = nullptr; // no comparison chose it: the other part is used up
     const char *part = "Si lavora sulla parte A[{i}…{j}]";
     const char *placed[2] = {"al suo posto", "al loro posto"};
+    const char *passed = nullptr;       // what a pass did, after "Fine del passo 2: "
+    const char *first_passed = nullptr; // the same of the first pass, where it differs
 };
 
 struct Description {

@@ -39,8 +39,9 @@ inline int shell_gap(int n, int p) {
 // Shell sort: h, i, j, chiave. A pass is an insertion sort of the elements h
 // apart: the key taken from place i stands in the free place, where each
 // shift of A[j] moves it h places left; a comparison elsewhere is of the
-// next key. The last pass, with h 1, is the insertion sort's: the places up
-// to i are in order but for the key's.
+// next key. h is the pass's until the next one starts, h / 3 then. The last
+// pass, with h 1, is the insertion sort's: the places up to i are in order
+// but for the key's.
 inline void follow_shell(Variables *v, const Event *e, const Moment &m) {
     int &h = v->value[0], &i = v->value[1], &j = v->value[2], &key = v->value[3];
     if (e == nullptr) {
@@ -56,8 +57,6 @@ inline void follow_shell(Variables *v, const Event *e, const Moment &m) {
     } else if (e->kind == exchanged_event) {
         key = e->i;
         j = e->i - h;
-    } else if (e->kind == pass_event) {
-        h = h / 3;
     }
     v->at[1] = i;
     v->at[2] = j >= 0 ? j : -1;
@@ -69,7 +68,8 @@ inline void follow_shell(Variables *v, const Event *e, const Moment &m) {
 
 // Merge sort: p, q, r, i, j, k. A merge copies A[p..r] aside, into B, then
 // writes A[k], for k from p to r, with B[i] of the left part (up to q) or
-// B[j] of the right one; the places written are in order.
+// B[j] of the right one; once merged, the part is one. Only the last merge,
+// of the whole array, writes elements in their places.
 inline void follow_merge(Variables *v, const Event *e, const Moment &m) {
     int &lo = v->value[0], &mid = v->value[1], &hi = v->value[2];
     int &i = v->value[3], &j = v->value[4], &k = v->value[5];
@@ -83,7 +83,10 @@ inline void follow_merge(Variables *v, const Event *e, const Moment &m) {
         hi = e->j;
         mid = lo + (hi - lo) / 2;
         j = mid + 1;
-        v->placed_from = v->placed_to = lo;
+        v->part_from = lo;
+        v->part_to = hi;
+        v->part_split = mid;
+        v->copied = true;
     } else if (e->kind == compared_event) {
         j = e->i;
         i = e->j;
@@ -96,7 +99,11 @@ inline void follow_merge(Variables *v, const Event *e, const Moment &m) {
             j = e->i + 1;
             v->line = merge_right_line;
         }
-        v->placed_to = k + 1;
+        if (lo == 0 && hi == m.log->n - 1)
+            v->placed_to = k + 1;
+    } else if (e->kind == pass_event) {
+        v->part_split = -1;
+        v->copied = false;
     }
     v->at[0] = lo;
     v->at[1] = mid;
@@ -108,8 +115,8 @@ inline void follow_merge(Variables *v, const Event *e, const Moment &m) {
 
 // Quick sort: p, r, pivot, i, j. A partition of A[p..r] runs j from p to
 // r - 1 and takes the elements not greater than the pivot, A[r], to the
-// front, up to i; then the pivot after them. What lies before the part is
-// in place, and so is the pivot, when it lands next to that.
+// front, up to i; then the pivot after them, in its place. So is a part of
+// one element beside it, which no partition works on.
 inline void follow_quick(Variables *v, const Event *e, const Moment &m) {
     int &lo = v->value[0], &hi = v->value[1], &pivot = v->value[2];
     int &i = v->value[3], &j = v->value[4];
@@ -121,7 +128,8 @@ inline void follow_quick(Variables *v, const Event *e, const Moment &m) {
         lo = j = e->i;
         hi = pivot = e->j;
         i = lo - 1;
-        v->placed_to = lo;
+        v->part_from = lo;
+        v->part_to = hi;
     } else if (e->kind == compared_event) {
         j = e->i;
     } else if (e->kind == exchanged_event && e->j != hi) {
@@ -129,8 +137,9 @@ inline void follow_quick(Variables *v, const Event *e, const Moment &m) {
     } else if (e->kind == exchanged_event) {
         pivot = e->i;
         v->line = quick_pivot_line;
-        if (pivot - lo <= 1)
-            v->placed_to = pivot + 1;
+        v->placed_one[pivot] = true;
+        v->placed_one[lo] = v->placed_one[lo] || pivot - 1 == lo;
+        v->placed_one[hi] = v->placed_one[hi] || pivot + 1 == hi;
     }
     v->at[0] = lo;
     v->at[1] = hi;
@@ -139,10 +148,10 @@ inline void follow_quick(Variables *v, const Event *e, const Moment &m) {
     v->at[4] = j < hi ? j : -1;
 }
 
-// Heap sort: fine, i, c. The heap is A[0..fine]; the node i is sifted down
-// while its greater child c is greater than it. The first pass builds the
-// heap; each one after it exchanges the root with the heap's last element,
-// which is then in place, and sifts the new root.
+// Heap sort: fine, i, c. The heap is A[0..fine], the part worked on; the
+// node i is sifted down while its greater child c is greater than it. The
+// first pass builds the heap; each one after it exchanges the root with the
+// heap's last element, which is then in place, and sifts the new root.
 inline void follow_heap(Variables *v, const Event *e, const Moment &m) {
     int &end = v->value[0], &i = v->value[1], &c = v->value[2];
     if (e == nullptr) {
@@ -171,6 +180,8 @@ inline void follow_heap(Variables *v, const Event *e, const Moment &m) {
     v->at[2] = c >= 0 && c <= end ? c : -1;
     v->placed_from = end + 1;
     v->placed_to = m.log->n;
+    v->part_from = 0;
+    v->part_to = end;
 }
 
 } // namespace

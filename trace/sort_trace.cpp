@@ -75,32 +75,6 @@ const char *shown_option(const char *arg) {
     return text;
 }
 
-[[noreturn]] void bad_list(const char *list) {
-    char what[64];
-    snprintf(what, sizeof what, "gli algoritmi vanno da 1 a %d, separati da virgole",
-             trace::algorithm_count);
-    bad_usage(what, list);
-}
-
-// "1,5,6": each number from 1 to algorithm_count chooses that algorithm;
-// anything else is the usage error.
-void read_list(const char *list, bool *traced) {
-    std::fill(traced, traced + trace::algorithm_count, false);
-    const char *at = list;
-    for (;;) {
-        char *end;
-        long k = strtol(at, &end, 10);
-        if (*at < '0' || *at > '9' || k < 1 || k > trace::algorithm_count)
-            bad_list(list);
-        traced[k - 1] = true;
-        if (*end == '\0')
-            return;
-        if (*end != ',')
-            bad_list(list);
-        at = end + 1;
-    }
-}
-
 // Reads the command line into traced (every algorithm, unless -a says
 // which). --help and --version print their text and end the program.
 void read_options(int argc, char **argv, bool *traced) {
@@ -112,7 +86,8 @@ void read_options(int argc, char **argv, bool *traced) {
             const char *arg = argv[optind - 1];
             bad_usage("manca il valore dell'opzione", arg[0] == '-' ? arg : "-a");
         } else if (c == 'a') {
-            read_list(optarg, traced);
+            if (!trace::read_algorithms(optarg, traced))
+                bad_usage(trace::algorithms_rule(), optarg);
         } else if (c == 'h') {
             print_help();
         } else if (c == 'V') {

@@ -170,6 +170,29 @@ void print_trace(const float *a, int n, const bool *traced) {
            "(- se nessun valore si ripete).\n");
 }
 
+bool read_algorithms(const char *list, bool *chosen) {
+    std::fill(chosen, chosen + algorithm_count, false);
+    for (const char *at = list;;) {
+        char *end;
+        long k = strtol(at, &end, 10);
+        if (*at < '0' || *at > '9' || k < 1 || k > algorithm_count)
+            return false;
+        chosen[k - 1] = true;
+        if (*end == '\0')
+            return true;
+        if (*end != ',')
+            return false;
+        at = end + 1;
+    }
+}
+
+const char *algorithms_rule() {
+    static char rule[64];
+    snprintf(rule, sizeof rule, "gli algoritmi vanno da 1 a %d, separati da virgole",
+             algorithm_count);
+    return rule;
+}
+
 int ask_values(float *a) {
     int n;
     do

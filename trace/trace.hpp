@@ -39,6 +39,12 @@ void summary_row(char *text, int size, const Log *log);
 // of them when traced is null).
 void print_trace(const float *a, int n, const bool *traced = nullptr);
 
+// "1,5,6": each number from 1 to algorithm_count chooses that algorithm in
+// chosen, the others not; gives false for anything else, which the rule
+// says is wrong ("gli algoritmi vanno da 1 a 8, separati da virgole").
+bool read_algorithms(const char *list, bool *chosen);
+const char *algorithms_rule();
+
 // Asks how many values there are (1 to capacity) and then each one, with the
 // system's numeric reader; gives the count.
 int ask_values(float *a);

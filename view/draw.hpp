@@ -51,12 +51,14 @@ int slot_middle(const Slots &s, int k);
 int under_slot(const Slots &s, Box b, int k, int length);
 
 // The rows asked for below the bars: the part shown (where not all is), the
-// values, the marks of what the last steps did, the names of the variables
-// that point at places, the positions; the fewest rows of bars, which rows
-// below give way to (positions, names, the second row of values, values,
-// marks, part, in this order).
+// values, the marks of what the last steps did, the part worked on (a
+// merge's, a partition's, the heap) and the copy a merge made of it, the
+// names of the variables that point at places, the positions; the fewest
+// rows of bars, which rows below give way to (positions, names, the second
+// row of values, the part worked on, the copy, values, marks, part shown, in
+// this order).
 struct Below {
-    bool part, labels, marks, names, positions;
+    bool part, labels, marks, worked, copy, names, positions;
     int least;
     int widest; // bar: wide bars cost bytes at every change of colour
 };
@@ -69,7 +71,8 @@ Slots draw_bars(Grid *g, const View *v, const trace::Log *log, const Model *m, B
 // Draws the rows asked for around the bars that leave them their fewest
 // rows: the part shown above them; under them the values (in one row, in two
 // alternate rows, or only those the step works on, never touching), the
-// marks, the names, the positions. Gives the box left to the bars.
+// marks, the part worked on, the copy, the names, the positions. Gives the
+// box left to the bars.
 Box draw_around(Grid *g, const View *v, const trace::Log *log, const Model *m, const Slots &s,
                 Box b, Below below);
 

@@ -30,6 +30,14 @@ const char *const help_lines[] = {
     "r  Ctrl-L   nuovi valori / ridisegna",
 };
 
+// What the kinds of generated values show, under the keys where the window
+// has room for them.
+const char *const lesson_lines[] = {
+    "-g, i valori per le lezioni:",
+    "ordinati    quick sort, caso peggiore",
+    "ripetuti    chi è stabile e chi no",
+};
+
 // The keys that fit in the row, the most useful first; the last two always.
 // What space does is what it will do now. The row leaves the window's last
 // column alone: a terminal may scroll when its last cell is written.
@@ -72,8 +80,31 @@ void put_cut(Grid *g, Box b, int col, int row, const char *text, Style st) {
     put_text(g, col, row, cut, st);
 }
 
+namespace {
+
+// The text of a value, kept by the value's bits: value_text tries nine
+// precisions, and a frame labels up to 100 places in each of eight panes.
+int kept_value_text(float v, char *text) {
+    static struct {
+        unsigned bits;
+        int length; // 0: none kept
+        char text[24];
+    } kept[256];
+    unsigned bits;
+    memcpy(&bits, &v, sizeof bits);
+    auto &k = kept[(bits * 2654435761u) >> 24];
+    if (k.length == 0 || k.bits != bits) {
+        k.length = value_text(v, k.text);
+        k.bits = bits;
+    }
+    memcpy(text, k.text, sizeof k.text);
+    return k.length;
+}
+
+} // namespace
+
 void label(const trace::Log *log, int p, char *text) {
-    int length = value_text(log->values[p], text);
+    int length = kept_value_text(log->values[p], text);
     int r = trace::repeat_index(log->values, log->n, p); // below capacity
     if (r >= 0)
         text[length++] = (char)('a' + r % 26);
@@ -120,11 +151,15 @@ void draw_frame(Grid *g, const View *v, const char *title) {
 
 void draw_help(Grid *g) {
     Box b = {2, 2, g->cols - 2, g->rows - 2};
-    for (int l = 0; l < (int)(sizeof help_lines / sizeof help_lines[0]) && l < b.rows; l++) {
+    const int keys = sizeof help_lines / sizeof help_lines[0];
+    const int lessons = sizeof lesson_lines / sizeof lesson_lines[0];
+    for (int l = 0; l < keys && l < b.rows; l++) {
         char line[64];
         snprintf(line, sizeof line, help_lines[l], trace::algorithm_count);
         put_cut(g, b, 2, 2 + l, line);
     }
+    for (int l = 0; l < lessons && keys + 1 + lessons <= b.rows; l++)
+        put_cut(g, b, 2, 2 + keys + 1 + l, lesson_lines[l]);
 }
 
 bool draw(const View *v, Grid *g, Drawn *drawn) {

@@ -11,13 +11,15 @@ namespace {
 using trace::Event;
 using trace::Log;
 
-// What the event did, on the places it touched: compared, exchanged or
+// What the event did, on the places it touched: compared (in the array, or
+// in the copy of a part that the algorithm compares in), exchanged or
 // written; and at the exchange that first changes the order of two equal
 // values, those two, wherever they now are.
 void mark_event(const Log *log, int e, Model *m) {
     const Event &ev = log->events[e];
+    bool *compared = trace::describe(log->algorithm).words.aside ? m->copy_compared : m->compared;
     if (ev.kind == trace::compared_event)
-        m->compared[ev.i] = m->compared[ev.j] = true;
+        compared[ev.i] = compared[ev.j] = true;
     if (ev.kind == trace::exchanged_event)
         m->moved[ev.i] = m->moved[ev.j] = true;
     if (ev.kind == trace::moved_event)
@@ -59,7 +61,7 @@ void model_at(const Log *log, int p, int from, Model *m) {
     p = std::clamp(p, 0, log->count);
     from = std::clamp(from, 0, p);
     for (int k = 0; k < log->n; k++)
-        m->compared[k] = m->moved[k] = m->flagged[k] = false;
+        m->compared[k] = m->copy_compared[k] = m->moved[k] = m->flagged[k] = false;
     trace::read_log(log, 0, from, m);
     for (int e = from; e < p; e++) {
         trace::read_log(log, e, e + 1, m);
@@ -70,7 +72,8 @@ void model_at(const Log *log, int p, int from, Model *m) {
     m->line = p > 0 && !m->done ? m->variables.line : -1;
     const trace::Variables &v = m->variables;
     for (int k = 0; k < log->n; k++)
-        m->placed[k] = m->done || (k >= v.placed_from && k < v.placed_to && k != v.aside);
+        m->placed[k] =
+            m->done || v.placed_one[k] || (k >= v.placed_from && k < v.placed_to && k != v.aside);
     mark_work(log, m);
 }
 

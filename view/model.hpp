@@ -11,6 +11,7 @@ namespace view {
 // to there), what the steps from a given event on did, the part in place.
 struct Model : trace::Reading {
     bool compared[trace::capacity];
+    bool copy_compared[trace::capacity]; // of the copy a part made, B, for a merge
     bool moved[trace::capacity];
     bool placed[trace::capacity];
     bool flagged[trace::capacity]; // equal values that changed order in those steps

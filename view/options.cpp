@@ -2,6 +2,7 @@
 #include "options.hpp"
 
 #include "read_number.hpp"
+#include "trace.hpp"
 
 #include <errno.h>
 #include <float.h>
@@ -19,6 +20,10 @@ namespace {
 
 const char *const usage = "Uso: sort_view [OPZIONE]... [VALORE]...\n";
 
+const char *const lessons = "Con -g ordinati, il caso peggiore del quick sort (e il migliore\n"
+                            "dell'insertion sort); con -g ripetuti, chi tiene in ordine i valori\n"
+                            "uguali e chi no (stabile).";
+
 void print_help() {
     fputs(usage, stdout);
     printf("Mostra gli algoritmi di ordinamento al lavoro, passo per passo, su una barra\n"
@@ -32,25 +37,26 @@ void print_help() {
            "  -s, --seme=S           il seme dei valori generati, da 0 a 4294967295\n"
            "                         (senza: uno nuovo a ogni avvio)\n"
            "  -a, --algoritmo=K      l'algoritmo mostrato all'inizio, da 1 a %d (1)\n"
+           "  -G, --gara=ELENCO      si parte dalla gara degli algoritmi dell'elenco: i\n"
+           "                         loro numeri, separati da virgole (1,5,6)\n"
            "  -h, --help             mostra questo aiuto ed esce\n"
            "  -V, --version          mostra la versione ed esce\n"
            "\n"
            "Un VALORE è un numero reale; la virgola vale come punto (3,5). Sul terminale\n"
            "il tasto ? elenca i tasti; se l'uscita non è un terminale, stampa ciò che\n"
-           "sort_trace stampa per gli stessi valori.\n",
-           trace::algorithm_count);
+           "sort_trace stampa per gli stessi valori.\n"
+           "\n"
+           "%s\n",
+           trace::algorithm_count, lessons);
 }
 
 const option long_options[] = {
-    {"genera", required_argument, nullptr, 'g'},
-    {"numero", required_argument, nullptr, 'n'},
-    {"seme", required_argument, nullptr, 's'},
-    {"algoritmo", required_argument, nullptr, 'a'},
-    {"help", no_argument, nullptr, 'h'},
-    {"version", no_argument, nullptr, 'V'},
-    {nullptr, 0, nullptr, 0},
+    {"genera", required_argument, nullptr, 'g'}, {"numero", required_argument, nullptr, 'n'},
+    {"seme", required_argument, nullptr, 's'},   {"algoritmo", required_argument, nullptr, 'a'},
+    {"gara", required_argument, nullptr, 'G'},   {"help", no_argument, nullptr, 'h'},
+    {"version", no_argument, nullptr, 'V'},      {nullptr, 0, nullptr, 0},
 };
-const char *const short_options = ":g:n:s:a:hV"; // ":": a missing value is told apart
+const char *const short_options = ":g:n:s:a:G:hV"; // ":": a missing value is told apart
 
 const struct {
     const char *name;
@@ -148,7 +154,7 @@ bool value_follows(const char *arg) {
 // the argument itself for a long one.
 const char *shown_option(const char *arg) {
     static char text[3] = "-?";
-    if (optopt == 0)
+    if (optopt == 0 || strncmp(arg, "--", 2) == 0)
         return arg;
     text[1] = (char)optopt;
     return text;
@@ -232,6 +238,15 @@ const char *read_switches(int kept, char **rest, Options *o, bool *seeded) {
         case 'a':
             o->algorithm =
                 (int)whole_number(optarg, 1, trace::algorithm_count, typed_option(c, rest)) - 1;
+            break;
+        case 'G':
+            if (!trace::read_algorithms(optarg, o->racing)) {
+                char what[96];
+                snprintf(what, sizeof what, "%s: %s", typed_option(c, rest),
+                         trace::algorithms_rule());
+                bad_usage(what, optarg);
+            }
+            o->race = true;
             break;
         case 'h':
             print_help();

@@ -10,7 +10,9 @@ struct Options {
     Source source = typed_numbers;
     int count = 10; // of generated numbers
     unsigned seed = 0;
-    int algorithm = 0; // the first one shown, from 0
+    int algorithm = 0;                                              // the first one shown, from 0
+    bool race = false;                                              // the view starts on the race
+    bool racing[trace::algorithm_count] = {true, true, true, true}; // who races, the first four
     float values[trace::capacity];
     int n = 0; // values given
 };

@@ -278,7 +278,8 @@ void start_playing(Player *p, float *a, int n, Options *o) {
     record_all(a, n);
     p->v.logs = logs;
     p->v.algorithm = (trace::Algorithm)o->algorithm;
-    std::fill_n(p->v.racing, trace::insertion_sort + 1, true); // the first four race at first
+    p->v.race = o->race;
+    std::copy_n(o->racing, trace::algorithm_count, p->v.racing);
     p->v.colour = trace::colours_wanted();
     p->v.eighths = eighths_shown();
     set_speed(p, first_speed);

@@ -23,31 +23,84 @@ constexpr int code_width = 34;
 // one step to the next would be drawn again whole.
 constexpr int line_rows = 2;
 
+// The variables ("i = 3  j = 1") from the row on, each whole: one that does
+// not fit in the row goes to the next (g null: only counted). Gives the
+// rows they take.
+int put_variables(Grid *g, Box b, int row, const char *text) {
+    int rows = 1, col = b.col;
+    for (const char *p = text; *p != '\0';) {
+        const char *end = strstr(p, "  ");
+        int length = end != nullptr ? (int)(end - p) : (int)strlen(p);
+        char one[64];
+        snprintf(one, sizeof one, "%.*s", length, p);
+        if (col > b.col && col + utf8_columns(one) > b.col + b.cols) {
+            rows++;
+            col = b.col;
+        }
+        if (g != nullptr)
+            put_cut(g, b, col, row + rows - 1, one);
+        col += utf8_columns(one) + 2;
+        p = end != nullptr ? end + 2 : p + length;
+    }
+    return rows;
+}
+
+// The rows the variables take with their widest values, at every step
+// alike, so that the code above them does not move.
+int variable_rows(const Log *log, Box b) {
+    const trace::Description &d = trace::describe(log->algorithm);
+    int place = 1, element = 1;
+    for (int k = log->n; k >= 10; k /= 10)
+        place++;
+    for (int p = 0; p < log->n; p++) {
+        char text[32];
+        label(log, p, text);
+        element = std::max(element, utf8_columns(text));
+    }
+    char widest[160] = "";
+    for (int q = 0; q < trace::variable_count(d); q++) {
+        int length = (int)strlen(widest);
+        snprintf(widest + length, sizeof widest - (size_t)length, "%s%s = %.*s", q > 0 ? "  " : "",
+                 d.variables[q].name, d.variables[q].element ? element : place,
+                 "0000000000000000000000000000000");
+    }
+    return put_variables(nullptr, b, 0, widest);
+}
+
 // The pseudocode, scrolled to keep the line being run in view, and under
 // it the variables.
 void draw_code(Grid *g, const Log *log, const Model *m, Box b) {
     const trace::Description &d = trace::describe(log->algorithm);
+    char text[96] = "";
+    if (m->done)
+        snprintf(text, sizeof text, "Ordinati.");
+    else if (m->last >= 0)
+        variables_text(log, m, text, sizeof text);
     int lines = trace::code_lines(d);
-    int room = b.rows - 2;
+    int room = b.rows - 1 - variable_rows(log, b);
     int first = lines > room ? std::clamp(m->line - room / 2, 0, lines - room) : 0;
     for (int l = first; l < lines && l - first < room; l++) {
         Style st;
         st.reverse = l == m->line;
         put_cut(g, b, b.col, b.row + l - first, d.code[l], st);
     }
-    char text[96] = "";
-    if (m->done)
-        snprintf(text, sizeof text, "Ordinati.");
-    else if (m->last >= 0)
-        variables_text(log, m, text, sizeof text);
-    put_cut(g, b, b.col, b.row + std::min(lines, room) + 1, text);
+    put_variables(g, b, b.row + std::min(lines, room) + 1, text);
 }
 
 // The values as bars, or in a table on v.
 Slots draw_values(Grid *g, const View *v, const Log *log, const Model *m, Box b) {
     if (v->values)
         return draw_table(g, v, log, m, b);
-    return draw_bars(g, v, log, m, b, {true, true, true, true, true, 3, 4});
+    return draw_bars(g, v, log, m, b,
+                     {.part = true,
+                      .labels = true,
+                      .marks = true,
+                      .worked = true,
+                      .copy = true,
+                      .names = true,
+                      .positions = true,
+                      .least = 3,
+                      .widest = 4});
 }
 
 // The bars and the pseudocode in the box between the title and the

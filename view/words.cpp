@@ -4,6 +4,7 @@
 #include "draw.hpp"
 
 #include <stdio.h>
+#include <stdlib.h>
 #include <string.h>
 
 namespace view {
@@ -25,13 +26,43 @@ int given_at(const Model *m, int k, bool aside) {
     return aside ? m->state.aside[k] : m->state.order[k];
 }
 
+// The variable q as the variables show it: a place from 1 (plus places
+// after it), a count, or the element at its place.
+void variable_shown(const Log *log, const Model *m, int q, int plus, char *text, int size) {
+    const trace::Variable_name &name = trace::describe(log->algorithm).variables[q];
+    int value = m->variables.value[q];
+    if (name.element)
+        label(log, m->state.order[value >= 0 && value < log->n ? value : 0], text);
+    else
+        snprintf(text, (size_t)size, "%d", name.count ? value : trace::shown_place(value + plus));
+}
+
+// Writes into part the variable that "{.name}" or "{.name+1}" at w names;
+// gives the length of that text, or 0 when it names none.
+int named_variable(const char *w, const Log *log, const Model *m, char *part, int size) {
+    int length = (int)strcspn(w, "+}");
+    int plus = w[length] == '+' ? atoi(w + length + 1) : 0;
+    const char *close = strchr(w, '}');
+    const trace::Description &d = trace::describe(log->algorithm);
+    for (int q = 0; close != nullptr && q < trace::variable_count(d); q++)
+        if ((int)strlen(d.variables[q].name) == length - 2 &&
+            strncmp(d.variables[q].name, w + 2, (size_t)length - 2) == 0) {
+            variable_shown(log, m, q, plus, part, size);
+            return (int)(close - w) + 1;
+        }
+    return 0;
+}
+
 // Adds the words with {i} and {j} written as the event's places, {x} and
-// {y} as the values there (of the copy, aside).
+// {y} as the values there (of the copy, aside), {.name} as the variable.
 void add_words(char *out, int size, const char *words, const Log *log, const Model *m,
                const Event &e, bool aside = false) {
     for (const char *w = words; *w != '\0'; w++) {
         char part[32] = {w[0], '\0'};
-        if (w[0] == '{' && w[1] != '\0' && w[2] == '}') {
+        int named = w[0] == '{' && w[1] == '.' ? named_variable(w, log, m, part, sizeof part) : 0;
+        if (named > 0) {
+            w += named - 1;
+        } else if (w[0] == '{' && w[1] != '\0' && w[2] == '}') {
             if (w[1] == 'i' || w[1] == 'j')
                 snprintf(part, sizeof part, "%d", trace::shown_place(w[1] == 'i' ? e.i : e.j));
             else
@@ -85,20 +116,28 @@ void comparison_text(const Log *log, const Model *m, const Event &e, char *text,
     add(text, size, ".");
 }
 
-// "Fine del passo 2: A[1…2] al loro posto.", or that the array is sorted.
+// "Fine del passo 2: A[1…2] al loro posto.", or what the algorithm's words
+// say the pass did, or that the array is sorted.
 void pass_text(const Log *log, const Model *m, char *text, int size) {
     const trace::Words &w = trace::describe(log->algorithm).words;
     const trace::Variables &v = m->variables;
-    int length = snprintf(text, (size_t)size, "Fine del passo %d", m->state.steps.passes);
+    int passes = m->state.steps.passes;
+    int length = snprintf(text, (size_t)size, "Fine del passo %d", passes);
     int from = trace::shown_place(v.placed_from), to = trace::shown_place(v.placed_to - 1);
-    if (m->done)
+    const char *passed = passes == 1 && w.first_passed != nullptr ? w.first_passed : w.passed;
+    if (m->done) {
         snprintf(text + length, (size_t)(size - length), ": l'array è ordinato.");
-    else if (to > from)
+    } else if (passed != nullptr) {
+        add(text, size, ": ");
+        add_words(text, size, passed, log, m, log->events[m->last]);
+        add(text, size, ".");
+    } else if (to > from) {
         snprintf(text + length, (size_t)(size - length), ": A[%d…%d] %s.", from, to, w.placed[1]);
-    else if (to == from)
+    } else if (to == from) {
         snprintf(text + length, (size_t)(size - length), ": A[%d] %s.", from, w.placed[0]);
-    else
+    } else {
         snprintf(text + length, (size_t)(size - length), ".");
+    }
 }
 
 } // namespace
@@ -119,10 +158,14 @@ void event_text(const Log *log, const Model *m, char *text, int size) {
         pass_text(log, m, text, size);
         return;
     }
-    const char *words = e.kind == trace::moved_event  ? w.moved
-                        : e.kind == trace::part_event ? w.part
-                        : e.i == e.j                  ? w.self
-                                                      : w.exchanged;
+    // A write-back that follows no comparison takes what is left of a part.
+    bool rest = e.kind == trace::moved_event && w.moved_rest != nullptr &&
+                log->events[m->last - 1].kind != trace::compared_event;
+    const char *words = rest                           ? w.moved_rest
+                        : e.kind == trace::moved_event ? w.moved
+                        : e.kind == trace::part_event  ? w.part
+                        : e.i == e.j                   ? w.self
+                                                       : w.exchanged;
     add_words(text, size, words, log, m, e);
     add(text, size, ".");
 }
@@ -131,15 +174,9 @@ void variables_text(const Log *log, const Model *m, char *text, int size) {
     const trace::Description &d = trace::describe(log->algorithm);
     text[0] = '\0';
     for (int q = 0; q < trace::variable_count(d); q++) {
-        int value = m->variables.value[q];
-        const trace::Variable_name &name = d.variables[q];
-        char shown[32];
-        if (name.element)
-            label(log, m->state.order[value >= 0 && value < log->n ? value : 0], shown);
-        else
-            snprintf(shown, sizeof shown, "%d", name.count ? value : trace::shown_place(value));
-        char part[64];
-        snprintf(part, sizeof part, "%s%s = %s", q > 0 ? "  " : "", name.name, shown);
+        char shown[32], part[64];
+        variable_shown(log, m, q, 0, shown, sizeof shown);
+        snprintf(part, sizeof part, "%s%s = %s", q > 0 ? "  " : "", d.variables[q].name, shown);
         add(text, size, part);
     }
 }

@@ -307,19 +307,19 @@ bool sort_trace(Shot &shot) {
     return true;
 }
 
-// sort_view: six values, the bounded bubble sort five steps in; then the
-// race, six comparisons in.
+// sort_view: six values, the merge sort 28 steps in, merging the two
+// halves; then the race of all eight, six comparisons in.
 bool sort_view(Shot &shot) {
     harness::Terminal t(bin + "/sort_view", {"5", "3,5", "-1", "8", "3,5", "2"}, 80, 24);
-    if (!answer(t, "evento 0/", "2nnnnn"))
+    if (!answer(t, "evento 0/", "6" + std::string(28, 'n')))
         return fail(t, "sort_view", "the view");
-    if (!t.wait_screen_contains("evento 5/", 30000) || !t.wait_quiet(100))
-        return fail(t, "sort_view", "the fifth step");
-    save(shot, t, "sort_view", "sort_view: the bounded bubble sort, five steps in");
-    t.type("annnnnn");
+    if (!t.wait_screen_contains("evento 28/", 30000) || !t.wait_quiet(100))
+        return fail(t, "sort_view", "the 28th step");
+    save(shot, t, "sort_view", "sort_view: the merge sort merging its two halves");
+    t.type("a5678nnnnnn");
     if (!t.wait_screen_contains("confronto 6/", 30000) || !t.wait_quiet(100))
         return fail(t, "sort_view", "the race");
-    save(shot, t, "sort_view_race", "sort_view: the race, six comparisons in");
+    save(shot, t, "sort_view_race", "sort_view: the race of the eight, six comparisons in");
     t.type("q");
     return t.wait_exit(30000);
 }

@@ -6,6 +6,7 @@
 // and the speed keys.
 #include "draw.hpp"
 #include "numbers.hpp"
+#include "options.hpp"
 #include "play.hpp"
 
 #include "console.h"
@@ -281,6 +282,129 @@ TEST(Layout, StatusLineSaysWhatSpaceDoes) {
         v.playing = k.playing;
         v.race = k.race;
         EXPECT_EQ(row_text(drawn(v, k.cols, 24), 24), k.status);
+    }
+}
+
+// A merge under way: its two parts marked under the bars, and under them
+// the copy B with the values still to be taken back, named B.
+TEST(Layout, MergeShowsItsPartsAndItsCopy) {
+    view::View v = view_of({3, 1, 2, 2});
+    v.algorithm = merge_sort;
+    const struct {
+        int pos;
+        const char *parts, *copy;
+    } cases[] = {
+        // Merging A[1…4]: B[3] and B[1] compared, B[1] then taken back.
+        {12, "   └─────────────┘       └─────────────┘",
+         "   B 1          3          2a         2b"},
+        {13, "   └─────────────┘       └─────────────┘",
+         "              B 3          2a         2b"},
+        // A[1…2] merged, one part: no copy until the next merge.
+        {5, "   └─────────────┘", ""},
+    };
+    auto bars_side = [](const view::Grid &g, int row) { // left of the pseudocode
+        std::string text = row_text(g, row);
+        text = text.substr(0, text.find("│"));
+        return text.substr(0, text.find_last_not_of(' ') + 1);
+    };
+    for (const auto &k : cases) {
+        SCOPED_TRACE("at " + std::to_string(k.pos));
+        v.pos = k.pos;
+        view::Grid g = drawn(v, 80, 24);
+        EXPECT_EQ(bars_side(g, 17), k.parts);
+        EXPECT_EQ(bars_side(g, 18), k.copy);
+    }
+    // The values compared are those of B, not those of A at their places.
+    v.pos = 12;
+    view::Grid g = drawn(v, 80, 24);
+    EXPECT_EQ(view::get_cell(&g, 6, 18).style.fg, view::compared_colour);
+    EXPECT_EQ(view::get_cell(&g, 6, 15).style.fg, view::normal_colour);
+}
+
+// The race of any set: a pane for each, two a row, with its counters where
+// the window has room, else close with the counters in a table under them.
+TEST(Layout, RaceOfAnySet) {
+    const struct {
+        std::vector<int> racing; // from 1
+        int cols, rows;
+        std::vector<std::pair<int, int>> titles; // column and row of each pane's
+        int table_row;                           // of the first counters in the table; 0: none
+    } cases[] = {
+        {{1, 2, 3, 4, 5, 6, 7, 8},
+         80,
+         24,
+         {{1, 2}, {41, 2}, {1, 6}, {41, 6}, {1, 10}, {41, 10}, {1, 14}, {41, 14}},
+         20},
+        {{1, 2, 3, 4, 5, 6, 7, 8},
+         120,
+         40,
+         {{1, 2}, {61, 2}, {1, 11}, {61, 11}, {1, 20}, {61, 20}, {1, 29}, {61, 29}},
+         0},
+        {{1, 2, 3, 4}, 80, 24, {{1, 2}, {41, 2}, {1, 13}, {41, 13}}, 0},
+        {{1, 6, 7}, 80, 24, {{1, 2}, {41, 2}, {1, 13}}, 0},
+    };
+    view::View v = view_of({3, 1, 2, 2});
+    v.race = true;
+    v.tick = 2;
+    for (const auto &k : cases) {
+        SCOPED_TRACE(std::to_string(k.racing.size()) + " in " + std::to_string(k.cols) + "x" +
+                     std::to_string(k.rows));
+        std::fill_n(v.racing, algorithm_count, false);
+        for (int a : k.racing)
+            v.racing[a - 1] = true;
+        view::Grid g = drawn(v, k.cols, k.rows);
+        for (size_t q = 0; q < k.titles.size(); q++) {
+            auto [col, row] = k.titles[q];
+            std::string name =
+                std::to_string(k.racing[q]) + " " + describe((Algorithm)(k.racing[q] - 1)).name;
+            EXPECT_EQ(row_text(g, row).substr(col - 1, name.size()), name);
+            if (k.table_row == 0) {
+                EXPECT_EQ(row_text(g, row + 1).substr(col - 1, 6), "passi ");
+            }
+        }
+        if (k.table_row != 0) {
+            EXPECT_EQ(row_text(g, k.table_row),
+                      "1 passi 0  confronti 2  scambi 0   2 passi 0  confronti 2  scambi 0");
+            EXPECT_EQ(row_text(g, k.table_row + 3),
+                      "7 passi 0  confronti 2  scambi 1   8 passi 0  confronti 2  scambi 1");
+        }
+    }
+    // With 100 values the rows of the table would not stand two a row: the
+    // counters alone under their names do, and leave the panes two rows of
+    // bars.
+    v = view_of(reversed(100));
+    v.race = true;
+    v.tick = 10;
+    view::Grid g = drawn(v, 80, 24);
+    EXPECT_EQ(row_text(g, 19), "  passi confronti scambi     passi confronti scambi");
+    EXPECT_EQ(row_text(g, 20), "1     0        10     10   2     0        10     10");
+    EXPECT_EQ(row_text(g, 14).substr(0, 12), "7 Quick sort");
+}
+
+// --gara (-G) chooses who races, and starts on the race.
+TEST(Options, TheRaceChosen) {
+    const struct {
+        std::vector<const char *> args;
+        const char *racing; // x: racing
+        bool race;
+    } cases[] = {
+        {{"3", "1"}, "xxxx....", false},
+        {{"--gara=1,5,6", "3", "1"}, "x...xx..", true},
+        {{"-G", "8,2", "-g", "ordinati"}, ".x.....x", true},
+        {{"-G8"}, ".......x", true},
+    };
+    for (const auto &k : cases) {
+        std::vector<char *> argv = {(char *)"sort_view"};
+        for (const char *a : k.args)
+            argv.push_back((char *)a);
+        argv.push_back(nullptr);
+        view::Options o;
+        view::read_options((int)argv.size() - 1, argv.data(), &o);
+        std::string racing;
+        for (bool r : o.racing)
+            racing += r ? 'x' : '.';
+        EXPECT_EQ(racing, k.racing) << k.args[0];
+        EXPECT_EQ(o.race, k.race) << k.args[0];
     }
 }
 

@@ -141,12 +141,16 @@ TEST(Layout, NamesUnderTheBarsAndTheRaceTable) {
 }
 
 // Each step in words with what it decides, places from 1, and the variables
-// as the pseudocode has them: 3 1 2 2 worked out by hand.
+// as the pseudocode has them, and the places in place: 3 1 2 2 worked out by
+// hand. Merge: part 1-2, C21 M21 M12 P, part 3-4, C43 M33 M44 P, part 1-4,
+// C31 M11 C32 M32 C42 M43 M24 P. Quick: part 1-4, C14 C24 X12 C34 X23 X34 P,
+// part 1-2, C12 X11 X22 P. Heap: C24 X24 C23 C12 P X14 C23 C12 X12 P.
 TEST(Words, EachStepWithItsOutcome) {
     const struct {
         Algorithm algorithm;
         int p;
         const char *words, *variables;
+        const char *placed = nullptr; // x: in place; null: not looked at
     } cases[] = {
         {simple_bubble_sort, 1, "Confronto A[3] = 2a e A[4] = 2b: 2a ≤ 2b, restano.",
          "passo = 1  j = 4"},
@@ -179,6 +183,29 @@ TEST(Words, EachStepWithItsOutcome) {
          "i = 3  j = 1  chiave = 2a"},
         {insertion_sort, 7, "Fine del passo 2: A[1…3] in ordine tra loro.",
          "i = 3  j = 1  chiave = 2a"},
+        {merge_sort, 1, "Fondo A[1…1] e A[2…2], già ordinate: le copio in B.",
+         "p = 1  q = 1  r = 2  i = 1  j = 2  k = 1", "...."},
+        {merge_sort, 3, "1 va da B[2] in A[1].", "p = 1  q = 1  r = 2  i = 1  j = 3  k = 1",
+         "...."},
+        {merge_sort, 4, "L'altra parte è esaurita: 3 va da B[1] in A[2] senza confronto.",
+         "p = 1  q = 1  r = 2  i = 2  j = 3  k = 2", "...."},
+        {merge_sort, 5, "Fine del passo 1: A[1…2] fusa, in ordine.",
+         "p = 1  q = 1  r = 2  i = 2  j = 3  k = 2", "...."},
+        // The last merge writes elements in their places.
+        {merge_sort, 15, "2a va da B[3] in A[2].", "p = 1  q = 2  r = 4  i = 2  j = 4  k = 2",
+         "xx.."},
+        {merge_sort, 19, "Fine del passo 3: l'array è ordinato.",
+         "p = 1  q = 2  r = 4  i = 3  j = 5  k = 4", "xxxx"},
+        {quick_sort, 1, "Partiziono A[1…4] intorno al pivot A[4] = 2b.",
+         "p = 1  r = 4  pivot = 2b  i = 0  j = 1", "...."},
+        // The pivot in place, and the part of one element after it.
+        {quick_sort, 8, "Fine del passo 1: il pivot 2b è al suo posto, A[3].",
+         "p = 1  r = 4  pivot = 2b  i = 2  j = 3", "..xx"},
+        {quick_sort, 12, "Scambio A[2] con se stesso: 2a resta dov'è.",
+         "p = 1  r = 2  pivot = 2a  i = 1  j = 1", "xxxx"},
+        {heap_sort, 5, "Fine del passo 1: A[1…4] è uno heap, il massimo in A[1].",
+         "fine = 4  i = 1  c = 2", "...."},
+        {heap_sort, 10, "Fine del passo 2: A[4] al suo posto.", "fine = 3  i = 2  c = 2", "...x"},
     };
     std::vector<Log> &logs = logs_of({3, 1, 2, 2});
     for (const auto &k : cases) {
@@ -190,6 +217,9 @@ TEST(Words, EachStepWithItsOutcome) {
         EXPECT_STREQ(text, k.words);
         view::variables_text(&logs[k.algorithm], &m, text, sizeof text);
         EXPECT_STREQ(text, k.variables);
+        if (k.placed != nullptr) {
+            EXPECT_EQ(placed_places(m, 4), k.placed);
+        }
     }
     // The selection sort exchanging the least value with itself.
     view::Model m;
@@ -197,6 +227,10 @@ TEST(Words, EachStepWithItsOutcome) {
     char text[320];
     view::event_text(&logs_of({1, 2})[selection_sort], &m, text, sizeof text);
     EXPECT_STREQ(text, "Il minimo 1 è già in A[1]: lo scambio con se stesso non lo sposta.");
+    // The Shell sort's first pass, of gap 4, on 5 8 1 7 2 6 3 4.
+    view::model_at(&logs_of({5, 8, 1, 7, 2, 6, 3, 4})[shell_sort], 8, 7, &m);
+    view::event_text(&logs_of({5, 8, 1, 7, 2, 6, 3, 4})[shell_sort], &m, text, sizeof text);
+    EXPECT_STREQ(text, "Fine del passo 1: gli elementi a distanza 4 sono in ordine tra loro.");
 }
 
 } // namespace

@@ -238,7 +238,8 @@ TEST(Record, ElementsWrittenBackFromTheCopyOfAPart) {
 }
 
 // The variables of the Shell, merge, quick and heap sort after p events,
-// worked out by hand, with the line run and the places in place.
+// worked out by hand, with the line run, the places in place (x) and the part
+// worked on (from, to, split after; -1: none) and whether its copy is in use.
 TEST(Record, VariablesOfTheFasterSortsWorkedOutByHand) {
     const std::vector<float> four = {3, 1, 4, 2}, eight = {5, 8, 1, 7, 2, 6, 3, 4};
     const struct {
@@ -246,22 +247,32 @@ TEST(Record, VariablesOfTheFasterSortsWorkedOutByHand) {
         const std::vector<float> &values;
         int p;
         std::vector<int> values_now; // in the order of the description's names
-        int line, placed_from, placed_to;
+        int line;
+        const char *placed;
+        int part_from, part_to, part_split;
+        bool copied;
     } cases[] = {
         // h, i, j, chiave. Gap 4: 2 shifted from place 0 to 4, the key 2 at 0.
-        {shell_sort, eight, 2, {4, 4, -4, 0}, 6, 0, 0},
-        // Gap 1, the key 1 from place 2 at 1 after a shift: places to 2 in order.
-        {shell_sort, eight, 12, {1, 2, 0, 1}, 5, 0, 3},
-        // p, q, r, i, j, k. A[0..1] merged: 1 taken from the right.
-        {merge_sort, four, 3, {0, 0, 1, 0, 2, 0}, 14, 0, 1},
-        // Merging A[0..3]: B[3] against B[1] for A[2].
-        {merge_sort, four, 16, {0, 1, 3, 1, 3, 2}, 11, 0, 2},
-        // p, r, pivot, i, j. The pivot 2 to place 1: places 0 and 1 in place.
-        {quick_sort, four, 6, {0, 3, 1, 0, 2}, 10, 0, 2},
-        {quick_sort, four, 8, {2, 3, 3, 1, 2}, 6, 0, 2},
+        {shell_sort, eight, 2, {4, 4, -4, 0}, 6, "........", -1, -1, -1, false},
+        // The end of the pass of gap 4: h is still its gap.
+        {shell_sort, eight, 8, {4, 7, -1, 3}, 8, "........", -1, -1, -1, false},
+        // Gap 1, the key 1 from place 2 at 1 after a shift: places to 2 in
+        // order but the key's.
+        {shell_sort, eight, 12, {1, 2, 0, 1}, 5, "x.x.....", -1, -1, -1, false},
+        // p, q, r, i, j, k. A[0..1] merged: 1 taken from the right, in order
+        // but not in its place.
+        {merge_sort, four, 3, {0, 0, 1, 0, 2, 0}, 14, "....", 0, 1, 0, true},
+        {merge_sort, four, 5, {0, 0, 1, 1, 2, 1}, 5, "....", 0, 1, -1, false},
+        // Merging the whole A[0..3]: B[3] against B[1] for A[2], two written.
+        {merge_sort, four, 16, {0, 1, 3, 1, 3, 2}, 11, "xx..", 0, 3, 1, true},
+        // p, r, pivot, i, j. The pivot 2 to place 1, and A[0] alone beside it.
+        {quick_sort, four, 6, {0, 3, 1, 0, 2}, 10, "xx..", 0, 3, -1, false},
+        {quick_sort, four, 8, {2, 3, 3, 1, 2}, 6, "xx..", 2, 3, -1, false},
+        // The pivot 3 to place 2, and A[3] alone beside it: all in place.
+        {quick_sort, four, 10, {2, 3, 2, 1, 2}, 10, "xxxx", 2, 3, -1, false},
         // fine, i, c. Sifting the root: of its children 2 and 4, c at 4.
-        {heap_sort, four, 3, {3, 0, 2}, 8, 4, 4},
-        {heap_sort, four, 7, {2, 0, 2}, 3, 3, 4}, // 4 taken to the end
+        {heap_sort, four, 3, {3, 0, 2}, 8, "....", 0, 3, -1, false},
+        {heap_sort, four, 7, {2, 0, 2}, 3, "...x", 0, 2, -1, false}, // 4 taken to the end
     };
     static Log log;
     for (const auto &k : cases) {
@@ -269,11 +280,20 @@ TEST(Record, VariablesOfTheFasterSortsWorkedOutByHand) {
         record(k.algorithm, k.values.data(), (int)k.values.size(), &log);
         Reading r;
         read_log(&log, 0, k.p, &r);
+        const Variables &v = r.variables;
         for (size_t q = 0; q < k.values_now.size(); q++)
-            EXPECT_EQ(r.variables.value[q], k.values_now[q]) << "variable " << q;
-        EXPECT_EQ(r.variables.line, k.line);
-        EXPECT_EQ(r.variables.placed_from, k.placed_from);
-        EXPECT_EQ(r.variables.placed_to, k.placed_to);
+            EXPECT_EQ(v.value[q], k.values_now[q]) << "variable " << q;
+        EXPECT_EQ(v.line, k.line);
+        std::string placed;
+        for (int i = 0; i < log.n; i++)
+            placed += v.placed_one[i] || (i >= v.placed_from && i < v.placed_to && i != v.aside)
+                          ? 'x'
+                          : '.';
+        EXPECT_EQ(placed, k.placed);
+        EXPECT_EQ(v.part_from, k.part_from);
+        EXPECT_EQ(v.part_to, k.part_to);
+        EXPECT_EQ(v.part_split, k.part_split);
+        EXPECT_EQ(v.copied, k.copied);
     }
 }
 

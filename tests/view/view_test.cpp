@@ -238,7 +238,12 @@ TEST(SortView, UsageErrors) {
         std::vector<std::string> args;
         const char *message;
     } cases[] = {
-        {{"--gara"}, "sort_view: opzione sconosciuta: --gara\n"},
+        {{"--corsa"}, "sort_view: opzione sconosciuta: --corsa\n"},
+        {{"--gara"}, "sort_view: manca il valore dell'opzione: --gara\n"},
+        {{"--gara=1,9"},
+         "sort_view: --gara: gli algoritmi vanno da 1 a 8, separati da virgole: 1,9\n"},
+        {{"-G", "1,,2"},
+         "sort_view: -G: gli algoritmi vanno da 1 a 8, separati da virgole: 1,,2\n"},
         {{"--genera=tanti"}, "sort_view: tipo sconosciuto"},
         {{"--numero", "101"}, "sort_view: --numero: fuori intervallo (da 1 a 100): 101\n"},
         {{"-g"}, "sort_view: manca il valore dell'opzione: -g\n"},
