@@ -147,19 +147,27 @@ static int partition_real(float *a, int lo, int hi) {
     return i + 1;
 }
 
-static void quick_range_real(float *a, int lo, int hi) {
-    int p;
-    if (lo < hi) {
+static void quick_range_real(float *a, int lo, int hi, int depth) {
+    int p, left_called;
+    while (lo < hi) {
         p = partition_real(a, lo, hi);
-        quick_range_real(a, lo, p - 1);
-        quick_range_real(a, p + 1, hi);
+        left_called = depth < 64 || p - lo <= hi - p;
+        if (left_called && p + 1 >= hi) {
+            hi = p - 1;
+        } else if (left_called) {
+            quick_range_real(a, lo, p - 1, depth + 1);
+            lo = p + 1;
+        } else {
+            quick_range_real(a, p + 1, hi, depth + 1);
+            hi = p - 1;
+        }
     }
 }
 
 void c_quick_real(float *a, int n) {
     if (n <= 1)
         return;
-    quick_range_real(a, 0, n - 1);
+    quick_range_real(a, 0, n - 1, 0);
 }
 
 static int partition_int(int *a, int lo, int hi) {
@@ -178,19 +186,27 @@ static int partition_int(int *a, int lo, int hi) {
     return i + 1;
 }
 
-static void quick_range_int(int *a, int lo, int hi) {
-    int p;
-    if (lo < hi) {
+static void quick_range_int(int *a, int lo, int hi, int depth) {
+    int p, left_called;
+    while (lo < hi) {
         p = partition_int(a, lo, hi);
-        quick_range_int(a, lo, p - 1);
-        quick_range_int(a, p + 1, hi);
+        left_called = depth < 64 || p - lo <= hi - p;
+        if (left_called && p + 1 >= hi) {
+            hi = p - 1;
+        } else if (left_called) {
+            quick_range_int(a, lo, p - 1, depth + 1);
+            lo = p + 1;
+        } else {
+            quick_range_int(a, p + 1, hi, depth + 1);
+            hi = p - 1;
+        }
     }
 }
 
 void c_quick_int(int *a, int n) {
     if (n <= 1)
         return;
-    quick_range_int(a, 0, n - 1);
+    quick_range_int(a, 0, n - 1, 0);
 }
 
 static void sift_real(float *a, int i, int size) {

@@ -223,21 +223,36 @@ template <typename T, typename W> int lomuto_partition(T *a, int lo, int hi, W &
     return i + 1;
 }
 
-template <typename T, typename W> void quick_range(T *a, int lo, int hi, W &watch) {
-    if (lo < hi) {
+// The part left of the pivot is sorted first, then the part right of it, as
+// the textbook has it; but only a part that has another after it is a call of
+// its own: the last one (the right, or the left when the right has less than
+// two elements) is taken by the loop. Ordered, reverse and equal input thus
+// sort at a depth of one call, where plain recursion goes n deep and a large
+// array overflows the stack. Input made to keep both parts large all the way
+// down could still go deep: past 64 calls, the smaller part is the call and
+// the larger the loop, which changes only the order in which the parts are
+// sorted, never a comparison or an exchange, and holds the depth to
+// 64 + log2 n. Fewer than 190 elements never go that deep.
+template <typename T, typename W> void quick_range(T *a, int lo, int hi, int depth, W &watch) {
+    while (lo < hi) {
         int p = lomuto_partition(a, lo, hi, watch);
-        quick_range(a, lo, p - 1, watch);
-        quick_range(a, p + 1, hi, watch);
+        bool left_called = depth < 64 || p - lo <= hi - p;
+        if (left_called && p + 1 >= hi) {
+            hi = p - 1;
+        } else if (left_called) {
+            quick_range(a, lo, p - 1, depth + 1, watch);
+            lo = p + 1;
+        } else {
+            quick_range(a, p + 1, hi, depth + 1, watch);
+            hi = p - 1;
+        }
     }
 }
 
-// Quick sort: partition, then the part left of the pivot, then the part right
-// of it. On ordered input every pivot is the greatest, and the recursion is n
-// deep.
 template <typename T, typename W = Unwatched> void quick_sort(T *a, int n, W &&watch = W{}) {
     if (n <= 1)
         return;
-    quick_range(a, 0, n - 1, watch);
+    quick_range(a, 0, n - 1, 0, watch);
 }
 
 // Sifts a[i] down the max-heap a[0..size-1]: while a child of it is greater,

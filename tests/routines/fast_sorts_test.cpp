@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <pthread.h>
 #include <random>
 #include <utility>
 #include <vector>
@@ -327,6 +328,46 @@ TEST(FastSorts, PublicRoutinesOfRealsAndIntegers) {
             EXPECT_EQ(std::vector<int>(w, w + 2), (std::vector<int>{2, 1})) << n;
             EXPECT_EQ(fw[0] + fw[1] + (float)iw[0] + (float)iw[1], 36) << n;
         }
+    }
+}
+
+// Input that makes the quick sort quadratic must not also make it deep: the
+// public routine sorts on a thread whose stack holds a few hundred calls,
+// ordered input (every part ends at its pivot) and input whose parts beside
+// the pivot keep two elements on the right all the way down.
+std::vector<int> right_parts_of_two(int n) {
+    std::vector<int> v;
+    int m = n;
+    while (m > 2)
+        m -= 3;
+    for (int x = 1; x <= m; x++)
+        v.push_back(x);
+    for (; m < n; m += 3) // the pivot m + 1 last, its greater two before it
+        v.insert(v.end(), {m + 2, m + 3, m + 1});
+    return v;
+}
+
+void *quick_sort_of(void *v) {
+    auto *values = static_cast<std::vector<int> *>(v);
+    ord_quick_int(values->data(), (int)values->size());
+    return nullptr;
+}
+
+TEST(FastSorts, QuadraticInputDoesNotGoDeep) {
+    std::vector<int> ordered(20000);
+    for (int i = 0; i < 20000; i++)
+        ordered[(size_t)i] = i;
+    for (std::vector<int> v : {ordered, right_parts_of_two(24000)}) {
+        std::vector<int> expected = v;
+        std::sort(expected.begin(), expected.end());
+        pthread_attr_t small;
+        pthread_attr_init(&small);
+        pthread_attr_setstacksize(&small, 128 * 1024);
+        pthread_t sorter;
+        ASSERT_EQ(pthread_create(&sorter, &small, quick_sort_of, &v), 0);
+        pthread_join(sorter, nullptr);
+        pthread_attr_destroy(&small);
+        EXPECT_EQ(v, expected);
     }
 }
 
