@@ -298,7 +298,7 @@ bool key_goes_on(View *v, bool noting, int key) {
         v->help = false;
         return false;
     }
-    return !noting || key == 'q' || key == key_esc || key == key_ctrl_l;
+    return !noting || key == 'q' || key == key_esc || key == key_ctrl_l || key == key_ctrl_d;
 }
 
 int play(float *a, int n, Options *o) {

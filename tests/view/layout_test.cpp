@@ -228,7 +228,7 @@ TEST(Layout, RaceClockEndsAtTheLastComparison) {
 
 // The help between the title and the status line, whole, from 40 x 12 up; a
 // key only closes it, q and Esc too; while the note of a window too small is
-// shown only q, Esc and Ctrl-L act.
+// shown only q, Esc, Ctrl-L and the end of the input (Ctrl-D) act.
 TEST(Layout, HelpFitsAndAKeyOnlyClosesIt) {
     for (int size : {0, 1, 2}) {
         int cols = 40 + 40 * size, rows = 12 + 12 * size;
@@ -249,6 +249,7 @@ TEST(Layout, HelpFitsAndAKeyOnlyClosesIt) {
         {true, false, key_esc, false}, {true, false, CK_RESIZE, true},  {true, false, EOF, true},
         {false, true, 'n', false},     {false, true, '?', false},       {false, true, 'q', true},
         {false, true, key_esc, true},  {false, true, key_ctrl_l, true}, {false, false, 'n', true},
+        {false, true, key_ctrl_d, true}, {true, false, key_ctrl_d, false},
     };
     for (const auto &k : keys) {
         SCOPED_TRACE("key " + std::to_string(k.key));
