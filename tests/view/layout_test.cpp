@@ -5,13 +5,13 @@
 // line says what space does and, from 80 columns, the race, the algorithm
 // and the speed keys.
 #include "draw.hpp"
+#include "in_process.hpp"
 #include "numbers.hpp"
 #include "options.hpp"
 #include "play.hpp"
 
 #include "console.h"
 #include "keys.h"
-#include "utf8.hpp"
 
 #include <gtest/gtest.h>
 
@@ -23,13 +23,6 @@
 namespace {
 
 using namespace trace;
-
-std::vector<Log> &logs_of(const std::vector<float> &values) {
-    static std::vector<Log> logs(algorithm_count);
-    for (int k = 0; k < algorithm_count; k++)
-        record((Algorithm)k, values.data(), (int)values.size(), &logs[k]);
-    return logs;
-}
 
 std::vector<float> generated(view::Source kind, int n, unsigned seed) {
     std::vector<float> a(n);
@@ -57,15 +50,6 @@ view::Grid drawn(const view::View &v, int cols, int rows, view::Drawn *d = nullp
     view::Drawn ignored;
     EXPECT_TRUE(view::draw(&v, &g, d != nullptr ? d : &ignored));
     return g;
-}
-
-std::string row_text(const view::Grid &g, int row) {
-    std::string s;
-    for (int col = 1; col <= g.cols; col++) {
-        char bytes[4];
-        s.append(bytes, (size_t)utf8_bytes((long)view::get_cell(&g, col, row).ch, bytes));
-    }
-    return s.substr(0, s.find_last_not_of(' ') + 1);
 }
 
 std::vector<std::string> words_of(const std::string &text) {

@@ -5,6 +5,7 @@
 // the bars, the race's counters in a table when its panes have no room for
 // them.
 #include "draw.hpp"
+#include "in_process.hpp"
 
 #include <gtest/gtest.h>
 
@@ -14,14 +15,6 @@
 namespace {
 
 using namespace trace;
-
-// The logs of the algorithms on the values.
-std::vector<Log> &logs_of(const std::vector<float> &values) {
-    static std::vector<Log> logs(algorithm_count);
-    for (int k = 0; k < algorithm_count; k++)
-        record((Algorithm)k, values.data(), (int)values.size(), &logs[k]);
-    return logs;
-}
 
 std::string placed_places(const view::Model &m, int n) {
     std::string s;
@@ -66,15 +59,6 @@ TEST(Model, VariablesPlacesInPlaceAndLineWorkedOutByHand) {
         EXPECT_EQ(placed_places(m, 3), k.placed);
         EXPECT_EQ(m.line, k.line);
     }
-}
-
-std::string row_text(const view::Grid &g, int row) {
-    std::string s;
-    for (int col = 1; col <= g.cols; col++) {
-        char32_t ch = view::get_cell(&g, col, row).ch;
-        s += ch < 0x80 ? (char)ch : '#';
-    }
-    return s.substr(0, s.find_last_not_of(' ') + 1);
 }
 
 // Every count of values is drawn from 40 x 12 up, with part of the values
