@@ -22,8 +22,6 @@
 
 #include <gtest/gtest.h>
 
-#include <stdlib.h>
-
 #include <string>
 #include <vector>
 
@@ -158,11 +156,7 @@ INSTANTIATE_TEST_SUITE_P(Shells, JobControl,
                          test_name);
 
 // The step sort_view's title shows ("evento 12/14850"), or -1.
-int shown_step(const Terminal &t) {
-    std::string title = t.row_text(1);
-    size_t at = title.find("evento ");
-    return at == std::string::npos ? -1 : atoi(title.c_str() + at + 7);
-}
+int shown_step(const Terminal &t) { return t.number_after(1, "evento "); }
 
 // sort_view playing a step a second, stopped for a while and brought back:
 // it goes on from the step where it stopped, the time stopped not played.

@@ -6,6 +6,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
+#include <stdlib.h>
 #include <string.h>
 #include <sys/ioctl.h>
 #include <sys/resource.h>
@@ -419,6 +420,12 @@ std::string Terminal::row_text(int row) const {
     std::string s = text_at(1, row, cols_);
     s.erase(s.find_last_not_of(' ') + 1);
     return s;
+}
+
+int Terminal::number_after(int row, const std::string &word) const {
+    std::string text = row_text(row);
+    size_t at = text.find(word);
+    return at == std::string::npos ? -1 : atoi(text.c_str() + at + word.size());
 }
 
 std::string Terminal::screen_text() const {

@@ -116,6 +116,8 @@ class Terminal {
     Cell cell(int col, int row) const;
     std::string text_at(int col, int row, int count) const;
     std::string row_text(int row) const;
+    // The number written after word on the row ("evento 12/40" gives 12), or -1.
+    int number_after(int row, const std::string &word) const;
     std::string screen_text() const;
     Pos cursor() const;
     bool cursor_visible() const { return cursor_visible_; }

@@ -8,8 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <stdlib.h>
-
 #include <string>
 #include <vector>
 
@@ -184,11 +182,7 @@ TEST(SortView, RacePanesAndTheSummary) {
 }
 
 // The step the title shows ("evento 12/14850").
-int shown_step(const harness::Terminal &t) {
-    std::string title = t.row_text(1);
-    size_t at = title.find("evento ");
-    return at == std::string::npos ? -1 : atoi(title.c_str() + at + 7);
-}
+int shown_step(const harness::Terminal &t) { return t.number_after(1, "evento "); }
 
 // The note that the window is too small, on the rows it needs, alone.
 bool size_note(const harness::Terminal &t) {
